@@ -1,5 +1,5 @@
 // Sorvani: creates the main menu and hands over to the event loop.
-#include "Form1.h"
+#include "AllWindows.h"
 #include "Look.h"
 #include "WindowManager.h"
 
@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     WindowManager windows;
-    windows.SetFactory(WindowId::Form1, [](WindowServices &s) { return std::make_unique<Form1>(s); });
+    RegisterWindows(windows);
     windows.ShowWindow(WindowId::Form1);
     return app.exec();
 }
