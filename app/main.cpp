@@ -9,6 +9,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     InstallLook(app);
+    // Lets the desktop pair the windows with the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sorvani"));
     // Only "Salir" (or closing the menu) ends the program; hiding windows never does.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -2,7 +2,8 @@
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-liberation2 libbenchmark-dev)
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-liberation2 libbenchmark-dev
+                desktop-file-utils appstream) # the last two validate the desktop files
 
 # Installs the Debian packages that are not there yet; without root it prints
 # the one command to run and stops.

@@ -76,6 +76,56 @@ void TestNumeric::textValue_data()
     QTest::newRow("embedded NUL") << QByteArray("5\0" "7", 3) << 5.0;
     QTest::newRow("multi-byte digit") << QByteArray("\xef\xbc\x95") << 0.0;
     QTest::newRow("multi-byte after number") << QByteArray("1\xc2\xbd") << 1.0;
+
+    // Thousands of digits: the value is still the nearest double, and an
+    // exponent can bring a long number back into range.
+    QTest::newRow("thousands of zeros cancelled by the exponent")
+        << "1" + QByteArray("0").repeated(5000) + "e-5000" << 1.0;
+    QTest::newRow("thousands of fraction zeros cancelled by the exponent")
+        << "0." + QByteArray("0").repeated(5000) + "25e5001" << 2.5;
+    QTest::newRow("exponent cancels leading zeros")
+        << "0." + QByteArray("0").repeated(400) + "1e400" << 0.1;
+    QTest::newRow("thousands of digits before a fraction")
+        << "1" + QByteArray("0").repeated(3000) + ".5" << inf;
+    QTest::newRow("halfway rounds to even") << QByteArray("9007199254740993") << 9007199254740992.0;
+    QTest::newRow("a digit thousands of places on breaks the tie")
+        << "9007199254740993." + QByteArray("0").repeated(3000) + "1" << 9007199254740994.0;
+    QTest::newRow("just above one by thousands of places")
+        << "1." + QByteArray("0").repeated(3000) + "1" << 1.0;
+    QTest::newRow("exponent of thousands of zeros") << "5e" + QByteArray("0").repeated(5000) << 5.0;
+    QTest::newRow("exponent of thousands of digits, mostly zeros")
+        << "5e-" + QByteArray("0").repeated(5000) + "1" << 0.5;
+    QTest::newRow("thousands of blanks first") << QByteArray(" ").repeated(5000) + "7" << 7.0;
+    QTest::newRow("past halfway to infinity") << QByteArray("1.7976931348623159e308") << inf;
+    QTest::newRow("short of halfway to infinity")
+        << QByteArray("1.7976931348623158e308") << std::numeric_limits<double>::max();
+    QTest::newRow("smallest subnormal") << QByteArray("4.9406564584124654e-324")
+                                        << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("below half the smallest subnormal") << QByteArray("2e-324") << 0.0;
+
+    // Embedded NUL: the number ends there like at any other character.
+    QTest::newRow("NUL first") << QByteArray("\0" "5", 2) << 0.0;
+    QTest::newRow("NUL after the sign") << QByteArray("-\0" "5", 3) << 0.0;
+    QTest::newRow("NUL after the point") << QByteArray("1.\0" "5", 4) << 1.0;
+    QTest::newRow("NUL after the exponent letter") << QByteArray("2e\0" "5", 4) << 2.0;
+    QTest::newRow("NUL only") << QByteArray("\0", 1) << 0.0;
+
+    // Multi-byte characters are not blanks, signs or digits.
+    QTest::newRow("no-break space first") << QByteArray("\xc2\xa0" "5") << 0.0;
+    QTest::newRow("minus sign character") << QByteArray("\xe2\x88\x92" "5") << 0.0;
+    QTest::newRow("degree sign after number") << QByteArray("45\xc2\xb0") << 45.0;
+    QTest::newRow("invalid UTF-8 first") << QByteArray("\xff" "5") << 0.0;
+    QTest::newRow("invalid UTF-8 after number") << QByteArray("5\xff") << 5.0;
+
+    // A sign with no digit after it reads as 0.
+    QTest::newRow("blanks then lone minus") << QByteArray("   -") << 0.0;
+    QTest::newRow("lone minus then blanks") << QByteArray("-   ") << 0.0;
+    QTest::newRow("plus then point") << QByteArray("+.") << 0.0;
+    QTest::newRow("minus, point, exponent") << QByteArray("-.e5") << 0.0;
+    QTest::newRow("minus then exponent") << QByteArray("-e5") << 0.0;
+    QTest::newRow("two minus signs") << QByteArray("--5") << 0.0;
+    QTest::newRow("minus zero") << QByteArray("-0") << -0.0;
+    QTest::newRow("plus zero") << QByteArray("+0") << 0.0;
 }
 
 void TestNumeric::textValue()
@@ -92,6 +142,10 @@ void TestNumeric::textValueHugeInputsAreQuick_data()
     QTest::newRow("a million fraction digits") << "0." + QByteArray("3").repeated(1000000);
     QTest::newRow("a million exponent digits") << "2e-" + QByteArray("4").repeated(1000000);
     QTest::newRow("a pasted paragraph") << QByteArray("Lado a mide 12 m. ").repeated(50000);
+    QTest::newRow("a million blanks first") << QByteArray(" ").repeated(1000000) + "5";
+    QTest::newRow("a million zeros, a million exponent digits")
+        << "0." + QByteArray("0").repeated(1000000) + "1e" + QByteArray("1").repeated(1000000);
+    QTest::newRow("a million digits beyond range") << QByteArray("9").repeated(1000000) + "e-7";
 }
 
 void TestNumeric::textValueHugeInputsAreQuick()

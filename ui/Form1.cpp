@@ -82,10 +82,12 @@ void Form1::Command4_Click()
 void Form1::closeEvent(QCloseEvent *event)
 {
     // Closing the menu by its title bar ends the program, as "Salir" does.
-    if (services_.Ending()) {
+    // Ending closes every window, but this one is already closing and only
+    // goes when its own event is accepted.
+    if (!services_.Ending())
+        Command1_Click();
+    if (services_.Ending())
         event->accept();
-        return;
-    }
-    event->ignore();
-    Command1_Click();
+    else
+        event->ignore();
 }

@@ -6,8 +6,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <qdrawutil.h>
 
 #include <algorithm>
 
@@ -52,6 +54,36 @@ void SetColours(QWidget *widget, const ControlSpec &spec)
     widget->setPalette(palette);
 }
 
+// A frame whose outline runs through the middle of its caption. The tables
+// place controls as little as 240 twips below a frame's top; the toolkit's own
+// group box draws its outline below the caption, right across them.
+class Frame : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QFontMetrics metrics(font());
+        const int captionLeft = 6, padding = 2;
+        const QRect caption(captionLeft, 0, metrics.horizontalAdvance(title()) + 2 * padding, metrics.height());
+
+        // An etched outline; the style's own group box frame keeps a caption-high
+        // margin above it whatever rectangle it is given.
+        if (!title().isEmpty())
+            painter.setClipRegion(QRegion(rect()).subtracted(QRegion(caption)));
+        qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true, 1, 0);
+        painter.setClipping(false);
+
+        if (title().isEmpty())
+            return;
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(caption.adjusted(padding, 0, -padding, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                         title());
+    }
+};
+
 QWidget *Create(const ControlSpec &spec, QWidget *parent, QPoint offset)
 {
     const QString text = QString::fromUtf8(spec.text ? spec.text : "");
@@ -60,7 +92,7 @@ QWidget *Create(const ControlSpec &spec, QWidget *parent, QPoint offset)
     QWidget *widget = nullptr;
     switch (spec.kind) {
     case Kind::Frame: {
-        auto *frame = new QGroupBox(text, parent);
+        auto *frame = new Frame(text, parent);
         widget = frame;
         break;
     }
@@ -157,4 +189,12 @@ Controls BuildControls(QWidget *window, const WindowSpec &windowSpec,
     if (!focusable.empty())
         controls.Get(QString::fromUtf8(focusable.front()->name))->setFocus();
     return controls;
+}
+
+void SetAccessibleNames(const Controls &controls, const std::vector<AccessibleName> &names)
+{
+    for (const AccessibleName &entry : names) {
+        if (QWidget *widget = controls.Get(QString::fromUtf8(entry.control)))
+            widget->setAccessibleName(QString::fromUtf8(entry.name));
+    }
 }

@@ -75,3 +75,10 @@ private:
 // in the tab order.
 Controls BuildControls(QWidget *window, const WindowSpec &windowSpec,
                        const std::vector<ControlSpec> &table);
+
+// The Spanish names a screen reader announces for the boxes, by control name.
+struct AccessibleName {
+    const char *control;
+    const char *name;
+};
+void SetAccessibleNames(const Controls &controls, const std::vector<AccessibleName> &names);

@@ -98,11 +98,16 @@ QImage IconImage(int size, QColor fill, QColor edge)
 
 } // namespace
 
+QImage ProgramIconImage(int size)
+{
+    return IconImage(size, QColor(0, 0, 192), QColor(0, 0, 64));
+}
+
 QIcon ProgramIcon()
 {
     QIcon icon;
     for (int size : {16, 32, 48, 64})
-        icon.addPixmap(QPixmap::fromImage(IconImage(size, QColor(0, 0, 192), QColor(0, 0, 64))));
+        icon.addPixmap(QPixmap::fromImage(ProgramIconImage(size)));
     return icon;
 }
 

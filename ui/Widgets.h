@@ -49,5 +49,7 @@ protected:
 
 // The icon of the main menu and of the three-sides and two-angles windows.
 QIcon ProgramIcon();
+// The same icon drawn at size x size pixels (the installed icon files).
+QImage ProgramIconImage(int size);
 // The About window's own small icon.
 QIcon AboutIcon();

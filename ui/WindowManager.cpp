@@ -40,8 +40,11 @@ void WindowManager::ShowWindow(WindowId id)
             return; // a window this build does not have
         window = factory(*this);
     }
-    window->show();
-    window->raise();
+    // A window being mapped comes up in front; one already visible is raised.
+    if (window->isVisible())
+        window->raise();
+    else
+        window->show();
     window->activateWindow();
 }
 
