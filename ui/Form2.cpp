@@ -106,9 +106,39 @@ const std::vector<ControlSpec> &Form2::Table()
     return table;
 }
 
+namespace {
+
+// What a screen reader announces for each box: its row and its column.
+const std::vector<AccessibleName> &BoxNames()
+{
+    static const std::vector<AccessibleName> names{
+        {"Text1", "Lado a"},
+        {"Text2", "Lado b"},
+        {"Text3", "Lado c"},
+        {"Text4", "Ángulo A, grados decimales"},
+        {"Text5", "Ángulo B, grados decimales"},
+        {"Text6", "Ángulo C, grados decimales"},
+        {"Text9", "Ángulo A, grados"},
+        {"Text10", "Ángulo A, minutos"},
+        {"Text11", "Ángulo A, segundos"},
+        {"Text12", "Ángulo B, grados"},
+        {"Text13", "Ángulo B, minutos"},
+        {"Text14", "Ángulo B, segundos"},
+        {"Text15", "Ángulo C, grados"},
+        {"Text16", "Ángulo C, minutos"},
+        {"Text17", "Ángulo C, segundos"},
+        {"Text7", "Área"},
+        {"Text8", "Suma angular"},
+    };
+    return names;
+}
+
+} // namespace
+
 Form2::Form2(WindowServices &services) : services_(services)
 {
     controls_ = BuildControls(this, Window(), Table());
+    SetAccessibleNames(controls_, BoxNames());
     setWindowIcon(ProgramIcon());
     connect(controls_.Get<QPushButton>("Command1"), &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(controls_.Get<QPushButton>("Command2"), &QPushButton::clicked, this, &Form2::Command2_Click);

@@ -85,11 +85,38 @@ const std::vector<ControlSpec> &Form3::Table()
     return table;
 }
 
+namespace {
+
+// What a screen reader announces for each box: its row and its column.
+const std::vector<AccessibleName> &BoxNames()
+{
+    static const std::vector<AccessibleName> names{
+        {"Text1", "Ángulo B, grados"},
+        {"Text2", "Ángulo B, minutos"},
+        {"Text3", "Ángulo B, segundos"},
+        {"Text4", "Lado a"},
+        {"Text5", "Lado c"},
+        {"Text6", "Ángulo A, grados"},
+        {"Text7", "Ángulo A, minutos"},
+        {"Text8", "Ángulo A, segundos"},
+        {"Text9", "Ángulo C, grados"},
+        {"Text10", "Ángulo C, minutos"},
+        {"Text11", "Ángulo C, segundos"},
+        {"Text12", "Lado b"},
+        {"Text13", "Superficie"},
+        {"Text14", "Perímetro"},
+    };
+    return names;
+}
+
+} // namespace
+
 Form3::Form3(WindowServices &services) : services_(services)
 {
     // No setWindowIcon: this window has no icon image of its own, so the
     // window system shows its generic one rather than the program's.
     controls_ = BuildControls(this, Window(), Table());
+    SetAccessibleNames(controls_, BoxNames());
     connect(controls_.Get<QPushButton>("Command1"), &QPushButton::clicked, this, &Form3::Command1_Click);
     connect(controls_.Get<QPushButton>("Command2"), &QPushButton::clicked, this, &Form3::Command2_Click);
     connect(controls_.Get<QPushButton>("Command3"), &QPushButton::clicked, this, &Form3::Command3_Click);

@@ -90,9 +90,36 @@ const std::vector<ControlSpec> &Form4::Table()
     return table;
 }
 
+namespace {
+
+// What a screen reader announces for each box: its row and its column.
+const std::vector<AccessibleName> &BoxNames()
+{
+    static const std::vector<AccessibleName> names{
+        {"Text1", "Ángulo A, grados"},
+        {"Text9", "Ángulo A, minutos"},
+        {"Text10", "Ángulo A, segundos"},
+        {"Text2", "Ángulo B, grados"},
+        {"Text11", "Ángulo B, minutos"},
+        {"Text12", "Ángulo B, segundos"},
+        {"Text3", "Lado c"},
+        {"Text4", "Ángulo C, grados"},
+        {"Text13", "Ángulo C, minutos"},
+        {"Text14", "Ángulo C, segundos"},
+        {"Text5", "Lado a"},
+        {"Text6", "Lado b"},
+        {"Text7", "Superficie"},
+        {"Text8", "Perímetro"},
+    };
+    return names;
+}
+
+} // namespace
+
 Form4::Form4(WindowServices &services) : services_(services)
 {
     controls_ = BuildControls(this, Window(), Table());
+    SetAccessibleNames(controls_, BoxNames());
     setWindowIcon(ProgramIcon());
     // The substitute face is a pixel wider than the box here; wrapping would
     // push the "=" onto a second line that the box cannot show.
