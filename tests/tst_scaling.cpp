@@ -1,0 +1,52 @@
+// Every window at the scale the environment asks for (QT_SCALE_FACTOR): it
+// scales as a whole, and no caption is clipped.
+#include "CaptionFit.h"
+#include "Look.h"
+#include "RecordingServices.h"
+
+#include <QFontInfo>
+#include <QWindow>
+#include <QtTest>
+
+class TestScaling : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InstallLook(*qApp); }
+    void window_data();
+    void window();
+};
+
+void TestScaling::window_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QSize>("client"); // in device-independent pixels
+    QTest::newRow("Form1") << int(WindowId::Form1) << QSize(578, 335);
+    QTest::newRow("Form2") << int(WindowId::Form2) << QSize(707, 432);
+    QTest::newRow("Form3") << int(WindowId::Form3) << QSize(633, 428);
+    QTest::newRow("Form4") << int(WindowId::Form4) << QSize(581, 422);
+    QTest::newRow("frmAbout") << int(WindowId::frmAbout) << QSize(464, 297);
+}
+
+void TestScaling::window()
+{
+    QFETCH(int, id);
+    QFETCH(QSize, client);
+    const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                             ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                             : 1.0;
+    RecordingServices services;
+    services.ShowWindow(WindowId(id));
+    QWidget *window = services.Window(WindowId(id));
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(window->size(), client);
+    QCOMPARE(window->devicePixelRatioF(), scale);
+    QCOMPARE(window->windowHandle()->devicePixelRatio(), scale);
+    QCOMPARE(QFontInfo(window->font()).family(), QString("Liberation Sans"));
+    const QStringList clipped = ClippedCaptions(window);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join('\n')));
+}
+
+QTEST_MAIN(TestScaling)
+#include "tst_scaling.moc"
