@@ -4,6 +4,8 @@
 // beyond the range of a double. A later step can turn such a value back into a
 // finite number (atan of infinity, 1 / infinity), so every step is checked.
 
+#include "numeric.h"
+
 #include <cmath>
 
 class Checked {
@@ -36,3 +38,10 @@ private:
     double value_;
     bool ok_;
 };
+
+// An angle from the tangent of its half: twice the arc tangent, in degrees,
+// converted with the program's pi.
+inline Checked HalfAngleDegrees(Checked tangent)
+{
+    return ((Atan(tangent) * 180) / PiValue) * 2;
+}

@@ -2,16 +2,6 @@
 
 #include "checked.h"
 
-namespace {
-
-// Twice the arc tangent, in degrees, converted with the program's pi.
-Checked HalfAngleDegrees(Checked tangent)
-{
-    return ((Atan(tangent) * 180) / PiValue) * 2;
-}
-
-} // namespace
-
 std::optional<ThreeSidesResult> SolveThreeSides(double a_, double b_, double c_)
 {
     const Checked a = a_, b = b_, c = c_;

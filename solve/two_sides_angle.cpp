@@ -2,15 +2,6 @@
 
 #include "checked.h"
 
-namespace {
-
-Checked HalfAngleDegrees(Checked tangent)
-{
-    return ((Atan(tangent) * 180) / PiValue) * 2;
-}
-
-} // namespace
-
 std::optional<TwoSidesAngleResult> SolveTwoSidesAngle(double d_, double m_, double sec_,
                                                       double a_, double c_)
 {
