@@ -15,7 +15,7 @@
 namespace {
 
 struct WindowUnderTest {
-    const WindowSpec &spec;
+    const WindowSpec &layout;
     const std::vector<ControlSpec> &table;
 };
 
@@ -39,7 +39,7 @@ const ControlSpec *Row(const std::vector<ControlSpec> &table, const QString &nam
 QPoint InParent(const WindowUnderTest &w, const ControlSpec &row, int x, int y)
 {
     QPoint p(Pixels(x), Pixels(y));
-    if (row.container && w.spec.coordinates == Coordinates::WindowClientArea) {
+    if (row.container && w.layout.coordinates == Coordinates::WindowClientArea) {
         const ControlSpec *frame = Row(w.table, QString::fromUtf8(row.container));
         p -= QPoint(Pixels(frame->left), Pixels(frame->top));
     }
@@ -153,7 +153,7 @@ private slots:
         QTest::addColumn<QString>("name");
         for (WindowId id : {WindowId::Form1, WindowId::Form2}) {
             for (const ControlSpec &row : Describe(id).table)
-                QTest::newRow(qPrintable(QString::fromUtf8(Describe(id).spec.name) + "/" + row.name))
+                QTest::newRow(qPrintable(QString::fromUtf8(Describe(id).layout.name) + "/" + row.name))
                     << int(id) << QString::fromUtf8(row.name);
         }
     }
@@ -407,7 +407,7 @@ private slots:
         for (WindowId id : {WindowId::Form1, WindowId::Form2}) {
             for (const ControlSpec &row : Describe(id).table) {
                 if (row.kind == Kind::Frame)
-                    QTest::newRow(qPrintable(QString::fromUtf8(Describe(id).spec.name) + "/" + row.name))
+                    QTest::newRow(qPrintable(QString::fromUtf8(Describe(id).layout.name) + "/" + row.name))
                         << int(id) << QString::fromUtf8(row.name);
             }
         }

@@ -9,9 +9,9 @@
 
 const WindowSpec &Form1::Window()
 {
-    static const WindowSpec spec{"Form1", "Sorvani ver 1.3:  Solución de triángulos", 8670, 5025,
+    static const WindowSpec window{"Form1", "Sorvani ver 1.3:  Solución de triángulos", 8670, 5025,
                                  Coordinates::RelativeToContainer};
-    return spec;
+    return window;
 }
 
 const std::vector<ControlSpec> &Form1::Table()

@@ -13,9 +13,9 @@
 
 const WindowSpec &Form2::Window()
 {
-    static const WindowSpec spec{"Form2", "Conociendo los tres lados", 10605, 6480,
+    static const WindowSpec window{"Form2", "Conociendo los tres lados", 10605, 6480,
                                  Coordinates::WindowClientArea};
-    return spec;
+    return window;
 }
 
 const std::vector<ControlSpec> &Form2::Table()

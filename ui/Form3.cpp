@@ -10,9 +10,9 @@
 
 const WindowSpec &Form3::Window()
 {
-    static const WindowSpec spec{"Form3", "Conociendo dos lados y el ángulo que forman", 9495, 6420,
+    static const WindowSpec window{"Form3", "Conociendo dos lados y el ángulo que forman", 9495, 6420,
                                  Coordinates::RelativeToContainer};
-    return spec;
+    return window;
 }
 
 const std::vector<ControlSpec> &Form3::Table()

@@ -12,9 +12,9 @@
 
 const WindowSpec &Form4::Window()
 {
-    static const WindowSpec spec{"Form4", "Conociendo dos ángulos y un lado...", 8715, 6330,
+    static const WindowSpec window{"Form4", "Conociendo dos ángulos y un lado...", 8715, 6330,
                                  Coordinates::RelativeToContainer};
-    return spec;
+    return window;
 }
 
 const std::vector<ControlSpec> &Form4::Table()

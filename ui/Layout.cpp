@@ -13,11 +13,11 @@
 
 #include <algorithm>
 
-QFont MakeFont(const FontSpec &spec)
+QFont MakeFont(const FontSpec &face)
 {
-    QFont font(QString::fromUtf8(spec.family));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    QFont font(QString::fromUtf8(face.family));
+    font.setPointSizeF(face.points);
+    font.setBold(face.bold);
     font.setItalic(false);
     return font;
 }
@@ -39,16 +39,16 @@ Qt::Alignment LabelAlignment(Align align)
 
 // Every control gets its colours set, so a frame's caption colour never
 // reaches the controls inside it.
-void SetColours(QWidget *widget, const ControlSpec &spec)
+void SetColours(QWidget *widget, const ControlSpec &row)
 {
     const QPalette standard = QApplication::palette();
     QPalette palette = widget->palette();
-    const QColor text = spec.colour ? QColor(*spec.colour) : standard.color(QPalette::WindowText);
+    const QColor text = row.colour ? QColor(*row.colour) : standard.color(QPalette::WindowText);
     palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, spec.kind == Kind::Label || spec.kind == Kind::Frame
+    palette.setColor(QPalette::Text, row.kind == Kind::Label || row.kind == Kind::Frame
                                          ? standard.color(QPalette::Text)
                                          : text);
-    palette.setColor(QPalette::ButtonText, spec.kind == Kind::Button && spec.colour
+    palette.setColor(QPalette::ButtonText, row.kind == Kind::Button && row.colour
                                                ? text
                                                : standard.color(QPalette::ButtonText));
     widget->setPalette(palette);
@@ -84,13 +84,13 @@ protected:
     }
 };
 
-QWidget *Create(const ControlSpec &spec, QWidget *parent, QPoint offset)
+QWidget *Create(const ControlSpec &row, QWidget *parent, QPoint offset)
 {
-    const QString text = QString::fromUtf8(spec.text ? spec.text : "");
-    const QRect box(Pixels(spec.left) - offset.x(), Pixels(spec.top) - offset.y(),
-                    Pixels(spec.width), Pixels(spec.height));
+    const QString text = QString::fromUtf8(row.text ? row.text : "");
+    const QRect box(Pixels(row.left) - offset.x(), Pixels(row.top) - offset.y(),
+                    Pixels(row.width), Pixels(row.height));
     QWidget *widget = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
     case Kind::Frame: {
         auto *frame = new Frame(text, parent);
         widget = frame;
@@ -101,7 +101,7 @@ QWidget *Create(const ControlSpec &spec, QWidget *parent, QPoint offset)
         label->setTextFormat(Qt::PlainText);
         label->setText(text);
         label->setWordWrap(true);
-        label->setAlignment(LabelAlignment(spec.align));
+        label->setAlignment(LabelAlignment(row.align));
         widget = label;
         break;
     }
@@ -124,20 +124,20 @@ QWidget *Create(const ControlSpec &spec, QWidget *parent, QPoint offset)
         widget = new RectangleWidget(parent);
         break;
     case Kind::Line: {
-        const QColor colour = spec.colour ? QColor(*spec.colour) : QColor(Qt::black);
-        widget = new LineWidget(QPoint(Pixels(spec.left), Pixels(spec.top)) - offset,
-                                QPoint(Pixels(spec.width), Pixels(spec.height)) - offset,
+        const QColor colour = row.colour ? QColor(*row.colour) : QColor(Qt::black);
+        widget = new LineWidget(QPoint(Pixels(row.left), Pixels(row.top)) - offset,
+                                QPoint(Pixels(row.width), Pixels(row.height)) - offset,
                                 colour, parent);
         break;
     }
     }
-    widget->setObjectName(QString::fromUtf8(spec.name));
-    if (spec.kind != Kind::Line)
+    widget->setObjectName(QString::fromUtf8(row.name));
+    if (row.kind != Kind::Line)
         widget->setGeometry(box);
-    widget->setFont(MakeFont(spec.font));
-    SetColours(widget, spec);
-    const bool takesFocus = spec.kind == Kind::TextBox || spec.kind == Kind::OptionButton
-                            || spec.kind == Kind::Button;
+    widget->setFont(MakeFont(row.font));
+    SetColours(widget, row);
+    const bool takesFocus = row.kind == Kind::TextBox || row.kind == Kind::OptionButton
+                            || row.kind == Kind::Button;
     widget->setFocusPolicy(takesFocus ? Qt::StrongFocus : Qt::NoFocus);
     return widget;
 }
@@ -153,32 +153,32 @@ Controls BuildControls(QWidget *window, const WindowSpec &windowSpec,
     window->resize(Pixels(windowSpec.clientWidth), Pixels(windowSpec.clientHeight));
 
     Controls controls;
-    QHash<QString, const ControlSpec *> specs;
-    for (const ControlSpec &spec : table) {
+    QHash<QString, const ControlSpec *> rows;
+    for (const ControlSpec &row : table) {
         QWidget *parent = window;
         QPoint offset;
-        if (spec.container) {
-            parent = controls.Get(QString::fromUtf8(spec.container));
-            Q_ASSERT_X(parent, spec.name, "a container must come before its controls");
+        if (row.container) {
+            parent = controls.Get(QString::fromUtf8(row.container));
+            Q_ASSERT_X(parent, row.name, "a container must come before its controls");
             if (windowSpec.coordinates == Coordinates::WindowClientArea) {
-                const ControlSpec *frame = specs.value(QString::fromUtf8(spec.container));
+                const ControlSpec *frame = rows.value(QString::fromUtf8(row.container));
                 offset = QPoint(Pixels(frame->left), Pixels(frame->top));
             }
         }
-        controls.Add(QString::fromUtf8(spec.name), Create(spec, parent, offset));
-        specs.insert(QString::fromUtf8(spec.name), &spec);
+        controls.Add(QString::fromUtf8(row.name), Create(row, parent, offset));
+        rows.insert(QString::fromUtf8(row.name), &row);
     }
 
     // Frames are drawn behind whatever lies in their area.
-    for (const ControlSpec &spec : table) {
-        if (spec.kind == Kind::Frame)
-            controls.Get(QString::fromUtf8(spec.name))->lower();
+    for (const ControlSpec &row : table) {
+        if (row.kind == Kind::Frame)
+            controls.Get(QString::fromUtf8(row.name))->lower();
     }
 
     std::vector<const ControlSpec *> focusable;
-    for (const ControlSpec &spec : table) {
-        if (spec.tabIndex >= 0 && controls.Get(QString::fromUtf8(spec.name))->focusPolicy() != Qt::NoFocus)
-            focusable.push_back(&spec);
+    for (const ControlSpec &row : table) {
+        if (row.tabIndex >= 0 && controls.Get(QString::fromUtf8(row.name))->focusPolicy() != Qt::NoFocus)
+            focusable.push_back(&row);
     }
     std::stable_sort(focusable.begin(), focusable.end(),
                      [](const ControlSpec *x, const ControlSpec *y) { return x->tabIndex < y->tabIndex; });

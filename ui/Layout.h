@@ -54,7 +54,7 @@ constexpr int Pixels(int twips)
     return twips / 15;
 }
 
-QFont MakeFont(const FontSpec &spec);
+QFont MakeFont(const FontSpec &face);
 
 // The built controls by name.
 class Controls {

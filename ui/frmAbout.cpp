@@ -26,9 +26,9 @@ constexpr FontSpec kAuthorFont{"Arial", 9, true};
 
 const WindowSpec &frmAbout::Window()
 {
-    static const WindowSpec spec{"frmAbout", "Acerca de Sorvani ver. 1.3", 6960, 4455,
+    static const WindowSpec window{"frmAbout", "Acerca de Sorvani ver. 1.3", 6960, 4455,
                                  Coordinates::RelativeToContainer};
-    return spec;
+    return window;
 }
 
 const std::vector<ControlSpec> &frmAbout::Table()
