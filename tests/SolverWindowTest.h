@@ -75,6 +75,12 @@ private:
     QList<QMetaObject::Connection> connections_;
 };
 
+// The four-line message of a calculation that cannot be done.
+inline const QString kCalculationFailure = QStringLiteral(" ERROR DE CÁLCULO \n"
+                                                          "Se han introducido valores con los cuales\n"
+                                                          "resulta imposible realizar el cálculo...\n"
+                                                          "Inténtelo de nuevo!");
+
 inline void ExpectMessage(const RecordingServices &services, const QString &prompt,
                           const QString &title, MessageIcon icon)
 {
@@ -82,6 +88,44 @@ inline void ExpectMessage(const RecordingServices &services, const QString &prom
     QCOMPARE(services.messages.front().prompt, prompt);
     QCOMPARE(services.messages.front().title, title);
     QCOMPARE(int(services.messages.front().icon), int(icon));
+}
+
+// What a control shows: a frame's title, or a label's, box's or button's text.
+inline QString Caption(QWidget *w)
+{
+    if (auto *frame = qobject_cast<QGroupBox *>(w))
+        return frame->title();
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->text();
+    if (auto *box = qobject_cast<QLineEdit *>(w))
+        return box->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(w))
+        return button->text();
+    return QString();
+}
+
+// A line of an example figure, in its frame's pixels, as a test writes it.
+inline void CheckFigureLine(QWidget *window, const QString &name, QPoint from, QPoint to)
+{
+    auto *line = window->findChild<LineWidget *>(name);
+    QVERIFY2(line, qPrintable(name));
+    QCOMPARE(line->parentWidget()->objectName(), QStringLiteral("Frame1"));
+    QCOMPARE(line->From(), from);
+    QCOMPARE(line->To(), to);
+}
+
+// A control's parent, pixels, caption, boldness and colour as a test writes
+// them, so that a row copied wrongly into a table is caught.
+inline void CheckAsWritten(QWidget *window, const QString &name, const QString &parent, const QRect &pixels,
+                           const QString &caption, bool bold, const QColor &colour)
+{
+    QWidget *w = window->findChild<QWidget *>(name);
+    QVERIFY2(w, qPrintable(name));
+    QCOMPARE(w->parentWidget()->objectName(), parent);
+    QCOMPARE(w->geometry(), pixels);
+    QCOMPARE(Caption(w), caption);
+    QCOMPARE(w->font().bold(), bold);
+    QCOMPARE(w->palette().color(QPalette::WindowText), colour);
 }
 
 // The names of the controls built on the window (Qt's own helpers excluded).

@@ -22,10 +22,6 @@ const QString kSideA = QStringLiteral("Teclee el valor del Lado ' a '");
 const QString kSideB = QStringLiteral("Teclee el valor del Lado ' b '");
 const QString kSideC = QStringLiteral("Teclee el valor del Lado ' c '");
 const QString kFailureTitle = QStringLiteral("Error de datos...");
-const QString kFailure = QStringLiteral(" ERROR DE CÁLCULO \n"
-                                        "Se han introducido valores con los cuales\n"
-                                        "resulta imposible realizar el cálculo...\n"
-                                        "Inténtelo de nuevo!");
 const QString kHelp =
     QStringLiteral("Introduzca los valores de los lados a (menor), b (medio), y c (mayor) del triángulo");
 
@@ -189,7 +185,7 @@ private slots:
         Solve345();
         TypeSides(sides[0], sides[1], sides[2]);
         Click(form, "Command2");
-        ExpectMessage(*services, kFailure, kFailureTitle, MessageIcon::Critical);
+        ExpectMessage(*services, kCalculationFailure, kFailureTitle, MessageIcon::Critical);
         QCOMPARE(BoxTexts(form, kResults), k345);
         QCOMPARE(BoxTexts(form, kSides), sides);
 
@@ -291,7 +287,7 @@ private slots:
 
         QTest::newRow("side a") << QStringList{"", "4", "5"} << "Command2" << kInputTitle << kSideA
                                 << int(QMessageBox::Critical);
-        QTest::newRow("failure") << QStringList{"1", "2", "3"} << "Command2" << kFailureTitle << kFailure
+        QTest::newRow("failure") << QStringList{"1", "2", "3"} << "Command2" << kFailureTitle << kCalculationFailure
                                  << int(QMessageBox::Critical);
         QTest::newRow("help") << QStringList{"3", "4", "5"} << "Command4" << QStringLiteral("Ayuda del programa...")
                               << kHelp << int(QMessageBox::Information);

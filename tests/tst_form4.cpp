@@ -22,11 +22,6 @@ const QString kTitle = QStringLiteral("Error de datos ...");
 const QString kAngleA = QStringLiteral("Introduzca el valor del ángulo A");
 const QString kAngleB = QStringLiteral("Introduzca el valor del ángulo B");
 const QString kSideC = QStringLiteral("Introduzca el valor del lado c");
-const QString kFailure = QStringList{QStringLiteral(" ERROR DE CÁLCULO "),
-                                     QStringLiteral("Se han introducido valores con los cuales"),
-                                     QStringLiteral("resulta imposible realizar el cálculo..."),
-                                     QStringLiteral("Inténtelo de nuevo!")}
-                             .join(QChar(10));
 
 QStringList Inputs(const QString &dA, const QString &mA, const QString &sA, const QString &dB,
                    const QString &mB, const QString &sB, const QString &c)
@@ -134,23 +129,9 @@ private slots:
         QFETCH(bool, bold);
         QFETCH(QColor, colour);
         QFETCH(bool, centred);
-        QWidget *w = form->findChild<QWidget *>(name);
-        QVERIFY(w);
-        QCOMPARE(w->parentWidget()->objectName(), parent);
-        QCOMPARE(w->geometry(), pixels);
-        QString shown;
-        if (auto *frame = qobject_cast<QGroupBox *>(w))
-            shown = frame->title();
-        else if (auto *label = qobject_cast<QLabel *>(w)) {
-            shown = label->text();
+        CheckAsWritten(form, name, parent, pixels, text, bold, colour);
+        if (auto *label = form->findChild<QLabel *>(name))
             QCOMPARE(bool(label->alignment() & Qt::AlignHCenter), centred);
-        } else if (auto *box = qobject_cast<QLineEdit *>(w))
-            shown = box->text();
-        else if (auto *button = qobject_cast<QPushButton *>(w))
-            shown = button->text();
-        QCOMPARE(shown, text);
-        QCOMPARE(w->font().bold(), bold);
-        QCOMPARE(w->palette().color(QPalette::WindowText), colour);
     }
 
     void figureLines_data()
@@ -170,11 +151,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QPoint, from);
         QFETCH(QPoint, to);
-        auto *line = form->findChild<LineWidget *>(name);
-        QVERIFY(line);
-        QCOMPARE(line->parentWidget()->objectName(), QStringLiteral("Frame1"));
-        QCOMPARE(line->From(), from);
-        QCOMPARE(line->To(), to);
+        CheckFigureLine(form, name, from, to);
     }
 
     void everyControlOnce()
@@ -319,7 +296,7 @@ private slots:
 
         TypeInputs(inputs);
         Click(form, "Command1");
-        ExpectMessage(*services, kFailure, kTitle, MessageIcon::Information);
+        ExpectMessage(*services, kCalculationFailure, kTitle, MessageIcon::Information);
         QCOMPARE(BoxTexts(form, kResults).join(' '), QStringLiteral("105 0 0 5.176 7.321 18.301 22.497"));
         QCOMPARE(BoxTexts(form, kInputs), inputs);
         QVERIFY(form->isVisible());

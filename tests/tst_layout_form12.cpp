@@ -69,19 +69,6 @@ bool IsKind(QWidget *w, Kind kind)
     return false;
 }
 
-QString Caption(QWidget *w)
-{
-    if (auto *frame = qobject_cast<QGroupBox *>(w))
-        return frame->title();
-    if (auto *label = qobject_cast<QLabel *>(w))
-        return label->text();
-    if (auto *box = qobject_cast<QLineEdit *>(w))
-        return box->text();
-    if (auto *button = qobject_cast<QAbstractButton *>(w))
-        return button->text();
-    return QString();
-}
-
 } // namespace
 
 class TestLayoutForm12 : public QObject {
@@ -319,12 +306,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QPoint, from);
         QFETCH(QPoint, to);
-        QWidget *form = Open(WindowId::Form2);
-        auto *line = form->findChild<LineWidget *>(name);
-        QVERIFY(line);
-        QCOMPARE(line->parentWidget()->objectName(), QStringLiteral("Frame1"));
-        QCOMPARE(line->From(), from);
-        QCOMPARE(line->To(), to);
+        CheckFigureLine(Open(WindowId::Form2), name, from, to);
     }
 
     // The side boxes and the sum box lie over their frames, not under them.
