@@ -10,6 +10,7 @@
 #include <QWidget>
 
 struct RecordedMessage {
+    WindowId owner;
     QString prompt;
     QString title;
     MessageIcon icon;
@@ -19,9 +20,9 @@ class RecordingServices : public WindowManager {
 public:
     RecordingServices() { RegisterWindows(*this); }
 
-    void MessageBox(const QString &prompt, const QString &title, MessageIcon icon) override
+    void MessageBox(WindowId owner, const QString &prompt, const QString &title, MessageIcon icon) override
     {
-        messages.append({prompt, title, icon});
+        messages.append({owner, prompt, title, icon});
     }
 
     void EndProgram() override

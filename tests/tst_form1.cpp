@@ -229,17 +229,6 @@ private slots:
         QVERIFY(!services->ended);
     }
 
-    // Without an About window in the build, the button does nothing at all.
-    void acercaDeWithoutAboutWindow()
-    {
-        services->SetFactory(WindowId::frmAbout, {});
-        Click(menu, "Command4");
-        QVERIFY(!services->Window(WindowId::frmAbout));
-        QVERIFY(menu->isVisible());
-        QVERIFY(services->messages.isEmpty());
-        QVERIFY(!services->ended);
-    }
-
     void acercaDe()
     {
         Click(menu, "Command4");

@@ -195,9 +195,10 @@ private slots:
             QVERIFY(!box->isReadOnly());
         if (auto *option = qobject_cast<QRadioButton *>(w))
             QVERIFY(!option->isChecked());
+        // No default button; Return presses the button that has the focus.
         if (auto *button = qobject_cast<QPushButton *>(w)) {
             QVERIFY(!button->isDefault());
-            QVERIFY(!button->autoDefault());
+            QVERIFY(button->autoDefault());
         }
         QVERIFY(w->isVisibleTo(form));
         QVERIFY(w->isEnabled());

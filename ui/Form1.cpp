@@ -38,14 +38,19 @@ const std::vector<ControlSpec> &Form1::Table()
     return table;
 }
 
-Form1::Form1(WindowServices &services) : services_(services)
+Form1::Form1(WindowServices &services)
+    : services_(services), controls_(BuildControls(this, Window(), Table())),
+      Option1(controls_.Require<QRadioButton>("Option1")), Option2(controls_.Require<QRadioButton>("Option2")),
+      Option3(controls_.Require<QRadioButton>("Option3")), Command1(controls_.Require<QPushButton>("Command1")),
+      Command2(controls_.Require<QPushButton>("Command2")), Command3(controls_.Require<QPushButton>("Command3")),
+      Command4(controls_.Require<QPushButton>("Command4"))
 {
-    controls_ = BuildControls(this, Window(), Table());
+    SetAccessibleNames(controls_, {{"Image1", "Ejemplo de triángulo", ExamplePicture::kDescription}});
     setWindowIcon(ProgramIcon());
-    connect(controls_.Get<QPushButton>("Command1"), &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(controls_.Get<QPushButton>("Command2"), &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(controls_.Get<QPushButton>("Command3"), &QPushButton::clicked, this, &Form1::Command3_Click);
-    connect(controls_.Get<QPushButton>("Command4"), &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
 }
 
 void Form1::Command1_Click()
@@ -56,13 +61,13 @@ void Form1::Command1_Click()
 void Form1::Command2_Click()
 {
     // The three-sides window is opened after the menu hides, the others before.
-    if (controls_.Get<QRadioButton>("Option1")->isChecked()) {
+    if (Option1->isChecked()) {
         services_.HideWindow(WindowId::Form1);
         services_.ShowWindow(WindowId::Form2);
-    } else if (controls_.Get<QRadioButton>("Option2")->isChecked()) {
+    } else if (Option2->isChecked()) {
         services_.ShowWindow(WindowId::Form4);
         services_.HideWindow(WindowId::Form1);
-    } else if (controls_.Get<QRadioButton>("Option3")->isChecked()) {
+    } else if (Option3->isChecked()) {
         services_.ShowWindow(WindowId::Form3);
         services_.HideWindow(WindowId::Form1);
     }
@@ -70,7 +75,7 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    services_.MessageBox(QStringLiteral("Seleccione la opción deseada y presione el botón continuar..."),
+    services_.MessageBox(WindowId::Form1, QStringLiteral("Seleccione la opción deseada y presione el botón continuar..."),
                          QStringLiteral("Ayuda del programa..."), MessageIcon::Information);
 }
 

@@ -6,6 +6,9 @@
 
 #include <QWidget>
 
+class QPushButton;
+class QRadioButton;
+
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -13,7 +16,6 @@ public:
 
     static const WindowSpec &Window();
     static const std::vector<ControlSpec> &Table();
-    const Controls &controls() const { return controls_; }
 
 public slots:
     void Command1_Click(); // "Salir"
@@ -27,4 +29,6 @@ protected:
 private:
     WindowServices &services_;
     Controls controls_;
+    QRadioButton *Option1, *Option2, *Option3;
+    QPushButton *Command1, *Command2, *Command3, *Command4;
 };

@@ -5,11 +5,7 @@
 #include "numeric.h"
 #include "three_sides.h"
 
-#include <QCloseEvent>
-#include <QLineEdit>
 #include <QPushButton>
-
-#include <string_view>
 
 const WindowSpec &Form2::Window()
 {
@@ -108,10 +104,14 @@ const std::vector<ControlSpec> &Form2::Table()
 
 namespace {
 
-// What a screen reader announces for each box: its row and its column.
-const std::vector<AccessibleName> &BoxNames()
+// What a screen reader announces for each box (its row and its column) and
+// for the example figure.
+const std::vector<AccessibleName> &Descriptions()
 {
     static const std::vector<AccessibleName> names{
+        {"Frame1", nullptr,
+         "Figura de ejemplo: el vértice A arriba, B abajo a la izquierda y C abajo a la derecha; "
+         "el lado a es el de abajo, el lado b el de la derecha y el lado c el de la izquierda."},
         {"Text1", "Lado a"},
         {"Text2", "Lado b"},
         {"Text3", "Lado c"},
@@ -133,109 +133,83 @@ const std::vector<AccessibleName> &BoxNames()
     return names;
 }
 
+const QString kInputError = QStringLiteral("Error en la introducción de datos");
+
 } // namespace
 
-Form2::Form2(WindowServices &services) : services_(services)
+Form2::Form2(WindowServices &services)
+    : SolverWindow(services, WindowId::Form2, Window(), Table(), Descriptions()),
+      Text1(Control<TextBox>("Text1")), Text2(Control<TextBox>("Text2")), Text3(Control<TextBox>("Text3")),
+      Text4(Control<TextBox>("Text4")), Text5(Control<TextBox>("Text5")), Text6(Control<TextBox>("Text6")),
+      Text9(Control<TextBox>("Text9")), Text10(Control<TextBox>("Text10")), Text11(Control<TextBox>("Text11")),
+      Text12(Control<TextBox>("Text12")), Text13(Control<TextBox>("Text13")), Text14(Control<TextBox>("Text14")),
+      Text15(Control<TextBox>("Text15")), Text16(Control<TextBox>("Text16")), Text17(Control<TextBox>("Text17")),
+      Text7(Control<TextBox>("Text7")), Text8(Control<TextBox>("Text8")),
+      Command1(Control<QPushButton>("Command1")), Command2(Control<QPushButton>("Command2")),
+      Command3(Control<QPushButton>("Command3")), Command4(Control<QPushButton>("Command4"))
 {
-    controls_ = BuildControls(this, Window(), Table());
-    SetAccessibleNames(controls_, BoxNames());
     setWindowIcon(ProgramIcon());
-    connect(controls_.Get<QPushButton>("Command1"), &QPushButton::clicked, this, &Form2::Command1_Click);
-    connect(controls_.Get<QPushButton>("Command2"), &QPushButton::clicked, this, &Form2::Command2_Click);
-    connect(controls_.Get<QPushButton>("Command3"), &QPushButton::clicked, this, &Form2::Command3_Click);
-    connect(controls_.Get<QPushButton>("Command4"), &QPushButton::clicked, this, &Form2::Command4_Click);
-}
-
-QLineEdit *Form2::Box(const char *name) const
-{
-    return controls_.Get<QLineEdit>(QString::fromUtf8(name));
-}
-
-double Form2::Value(const char *name) const
-{
-    const QByteArray bytes = Box(name)->text().toUtf8();
-    return TextValue(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-}
-
-void Form2::Write(const char *name, double value)
-{
-    Box(name)->setText(QString::fromStdString(NumberText(value)));
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
 }
 
 void Form2::Command1_Click()
 {
-    for (const char *name : {"Text1", "Text2", "Text3"})
-        Box(name)->setText(QString());
-    for (const char *name : {"Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Text11",
-                             "Text12", "Text13", "Text14", "Text15", "Text16", "Text17"})
-        Box(name)->setText(QStringLiteral("0.00"));
+    for (TextBox *box : {Text1, Text2, Text3})
+        Write(box, "");
+    for (TextBox *box : {Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11, Text12, Text13, Text14,
+                         Text15, Text16, Text17})
+        Write(box, "0.00");
 }
 
 void Form2::Command2_Click()
 {
-    const QString inputError = QStringLiteral("Error en la introducción de datos");
-    if (Value("Text1") == 0) {
-        services_.MessageBox(QStringLiteral("Teclee el valor del Lado ' a '"), inputError, MessageIcon::Critical);
+    if (Value(Text1) == 0) {
+        Message(QStringLiteral("Teclee el valor del Lado ' a '"), kInputError, MessageIcon::Critical);
         return;
     }
-    if (Value("Text2") == 0) {
-        services_.MessageBox(QStringLiteral("Teclee el valor del Lado ' b '"), inputError, MessageIcon::Critical);
+    if (Value(Text2) == 0) {
+        Message(QStringLiteral("Teclee el valor del Lado ' b '"), kInputError, MessageIcon::Critical);
         return;
     }
-    if (Value("Text3") == 0) {
-        services_.MessageBox(QStringLiteral("Teclee el valor del Lado ' c '"), inputError, MessageIcon::Critical);
+    if (Value(Text3) == 0) {
+        Message(QStringLiteral("Teclee el valor del Lado ' c '"), kInputError, MessageIcon::Critical);
         return;
     }
 
-    const std::optional<ThreeSidesResult> result = SolveThreeSides(Value("Text1"), Value("Text2"), Value("Text3"));
+    const std::optional<ThreeSidesResult> result = SolveThreeSides(Value(Text1), Value(Text2), Value(Text3));
     if (!result) {
         // Nothing has been written yet, so every box keeps its previous text.
-        const QStringList lines{QStringLiteral(" ERROR DE CÁLCULO "),
-                                QStringLiteral("Se han introducido valores con los cuales"),
-                                QStringLiteral("resulta imposible realizar el cálculo..."),
-                                QStringLiteral("Inténtelo de nuevo!")};
-        services_.MessageBox(lines.join(QLatin1Char('\n')), QStringLiteral("Error de datos..."),
-                             MessageIcon::Critical);
+        CalculationFailure(QStringLiteral("Error de datos..."), MessageIcon::Critical);
         return;
     }
 
     const ThreeSidesResult &r = *result;
-    Write("Text9", r.dmsA.degrees);
-    Write("Text10", r.dmsA.minutes);
-    Write("Text11", r.dmsA.seconds);
-    Write("Text12", r.dmsB.degrees);
-    Write("Text13", r.dmsB.minutes);
-    Write("Text14", r.dmsB.seconds);
-    Write("Text15", r.dmsC.degrees);
-    Write("Text16", r.dmsC.minutes);
-    Write("Text17", r.dmsC.seconds);
-    Write("Text4", r.angleA);
-    Write("Text5", r.angleB);
-    Write("Text6", r.angleC);
-    Write("Text7", r.area);
-    Write("Text8", r.angleSum);
+    Write(Text9, r.dmsA.degrees);
+    Write(Text10, r.dmsA.minutes);
+    Write(Text11, r.dmsA.seconds);
+    Write(Text12, r.dmsB.degrees);
+    Write(Text13, r.dmsB.minutes);
+    Write(Text14, r.dmsB.seconds);
+    Write(Text15, r.dmsC.degrees);
+    Write(Text16, r.dmsC.minutes);
+    Write(Text17, r.dmsC.seconds);
+    Write(Text4, r.angleA);
+    Write(Text5, r.angleB);
+    Write(Text6, r.angleC);
+    Write(Text7, r.area);
+    Write(Text8, r.angleSum);
 }
 
 void Form2::Command3_Click()
 {
-    services_.HideWindow(WindowId::Form2);
-    services_.ShowWindow(WindowId::Form1);
+    ReturnToMenu();
 }
 
 void Form2::Command4_Click()
 {
-    services_.MessageBox(
-        QStringLiteral("Introduzca los valores de los lados a (menor), b (medio), y c (mayor) del triángulo"),
-        QStringLiteral("Ayuda del programa..."), MessageIcon::Information);
-}
-
-void Form2::closeEvent(QCloseEvent *event)
-{
-    // Closing by the title bar goes back to the menu, as "Regresar" does.
-    if (services_.Ending()) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    Command3_Click();
+    Message(QStringLiteral("Introduzca los valores de los lados a (menor), b (medio), y c (mayor) del triángulo"),
+            QStringLiteral("Ayuda del programa..."), MessageIcon::Information);
 }

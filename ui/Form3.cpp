@@ -4,8 +4,6 @@
 #include "numeric.h"
 #include "two_sides_angle.h"
 
-#include <QCloseEvent>
-#include <QLineEdit>
 #include <QPushButton>
 
 const WindowSpec &Form3::Window()
@@ -87,10 +85,14 @@ const std::vector<ControlSpec> &Form3::Table()
 
 namespace {
 
-// What a screen reader announces for each box: its row and its column.
-const std::vector<AccessibleName> &BoxNames()
+// What a screen reader announces for each box (its row and its column) and
+// for the example figure.
+const std::vector<AccessibleName> &Descriptions()
 {
     static const std::vector<AccessibleName> names{
+        {"Frame1", nullptr,
+         "Figura de ejemplo: el vértice C arriba, B a la derecha y A abajo a la izquierda. "
+         "Se conocen el ángulo B y los lados a y c; se buscan el lado b y los ángulos A y C."},
         {"Text1", "Ángulo B, grados"},
         {"Text2", "Ángulo B, minutos"},
         {"Text3", "Ángulo B, segundos"},
@@ -109,102 +111,75 @@ const std::vector<AccessibleName> &BoxNames()
     return names;
 }
 
+const QString kInputError = QStringLiteral("Error en la introducción de datos");
+
 } // namespace
 
-Form3::Form3(WindowServices &services) : services_(services)
+Form3::Form3(WindowServices &services)
+    : SolverWindow(services, WindowId::Form3, Window(), Table(), Descriptions()),
+      Text1(Control<TextBox>("Text1")), Text2(Control<TextBox>("Text2")), Text3(Control<TextBox>("Text3")),
+      Text4(Control<TextBox>("Text4")), Text5(Control<TextBox>("Text5")),
+      Text6(Control<TextBox>("Text6")), Text7(Control<TextBox>("Text7")), Text8(Control<TextBox>("Text8")),
+      Text9(Control<TextBox>("Text9")), Text10(Control<TextBox>("Text10")), Text11(Control<TextBox>("Text11")),
+      Text12(Control<TextBox>("Text12")), Text13(Control<TextBox>("Text13")), Text14(Control<TextBox>("Text14")),
+      Command1(Control<QPushButton>("Command1")), Command2(Control<QPushButton>("Command2")),
+      Command3(Control<QPushButton>("Command3"))
 {
     // No setWindowIcon: this window has no icon image of its own, so the
     // window system shows its generic one rather than the program's.
-    controls_ = BuildControls(this, Window(), Table());
-    SetAccessibleNames(controls_, BoxNames());
-    connect(controls_.Get<QPushButton>("Command1"), &QPushButton::clicked, this, &Form3::Command1_Click);
-    connect(controls_.Get<QPushButton>("Command2"), &QPushButton::clicked, this, &Form3::Command2_Click);
-    connect(controls_.Get<QPushButton>("Command3"), &QPushButton::clicked, this, &Form3::Command3_Click);
-}
-
-double Form3::Value(const char *box) const
-{
-    const QByteArray bytes = controls_.Get<QLineEdit>(box)->text().toUtf8();
-    return TextValue(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-}
-
-void Form3::Write(const char *box, const char *text)
-{
-    controls_.Get<QLineEdit>(box)->setText(QString::fromUtf8(text));
-}
-
-void Form3::Write(const char *box, double value)
-{
-    controls_.Get<QLineEdit>(box)->setText(QString::fromStdString(NumberText(value)));
+    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
 }
 
 void Form3::Command1_Click()
 {
-    const QString inputTitle = QStringLiteral("Error en la introducción de datos");
     // Only the degrees of B are checked: minutes and seconds may well be 0.
-    if (Value("Text1") == 0) {
-        services_.MessageBox(QStringLiteral("Teclee el valor del Ángulo ' B '"), inputTitle, MessageIcon::Critical);
+    if (Value(Text1) == 0) {
+        Message(QStringLiteral("Teclee el valor del Ángulo ' B '"), kInputError, MessageIcon::Critical);
         return;
     }
-    if (Value("Text4") == 0) {
-        services_.MessageBox(QStringLiteral("Teclee el valor del Lado ' a '"), inputTitle, MessageIcon::Critical);
+    if (Value(Text4) == 0) {
+        Message(QStringLiteral("Teclee el valor del Lado ' a '"), kInputError, MessageIcon::Critical);
         return;
     }
-    if (Value("Text5") == 0) {
-        services_.MessageBox(QStringLiteral("Teclee el valor del Lado ' c '"), inputTitle, MessageIcon::Critical);
+    if (Value(Text5) == 0) {
+        Message(QStringLiteral("Teclee el valor del Lado ' c '"), kInputError, MessageIcon::Critical);
         return;
     }
 
-    const double a = Value("Text4");
-    const double d = Value("Text1");
-    const double m = Value("Text2");
-    const double sec = Value("Text3");
-    const double c = Value("Text5");
+    const double a = Value(Text4);
+    const double d = Value(Text1);
+    const double m = Value(Text2);
+    const double sec = Value(Text3);
+    const double c = Value(Text5);
     const auto result = SolveTwoSidesAngle(d, m, sec, a, c);
     if (!result) {
         // Nothing is written, so earlier results stay on screen.
-        services_.MessageBox(QStringLiteral(" ERROR DE CÁLCULO \n"
-                                            "Se han introducido valores con los cuales\n"
-                                            "resulta imposible realizar el cálculo...\n"
-                                            "Inténtelo de nuevo!"),
-                             QStringLiteral("Error de datos..."), MessageIcon::Critical);
+        CalculationFailure(QStringLiteral("Error de datos..."), MessageIcon::Critical);
         return;
     }
-    Write("Text6", result->DA);
-    Write("Text7", result->MA);
-    Write("Text8", result->SA);
-    Write("Text9", result->DC);
-    Write("Text10", result->MC);
-    Write("Text11", result->SC);
-    Write("Text12", result->b4);
-    Write("Text13", result->area4);
-    Write("Text14", result->P4);
+    Write(Text6, result->DA);
+    Write(Text7, result->MA);
+    Write(Text8, result->SA);
+    Write(Text9, result->DC);
+    Write(Text10, result->MC);
+    Write(Text11, result->SC);
+    Write(Text12, result->b4);
+    Write(Text13, result->area4);
+    Write(Text14, result->P4);
 }
 
 void Form3::Command2_Click()
 {
     // Not the initial texts: the angle boxes get "00", every other box "0.00".
-    for (const char *box : {"Text1", "Text2", "Text3"})
+    for (TextBox *box : {Text1, Text2, Text3})
         Write(box, "00");
-    for (const char *box : {"Text4", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Text11",
-                            "Text12", "Text13", "Text14"})
+    for (TextBox *box : {Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11, Text12, Text13, Text14})
         Write(box, "0.00");
 }
 
 void Form3::Command3_Click()
 {
-    services_.HideWindow(WindowId::Form3);
-    services_.ShowWindow(WindowId::Form1);
-}
-
-void Form3::closeEvent(QCloseEvent *event)
-{
-    // The title-bar close goes back to the menu, as "Regresar" does; the
-    // window itself lives on with its texts.
-    if (services_.Ending()) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    Command3_Click();
+    ReturnToMenu();
 }

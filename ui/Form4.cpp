@@ -5,9 +5,7 @@
 #include "numeric.h"
 #include "two_angles_side.h"
 
-#include <QCloseEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 const WindowSpec &Form4::Window()
@@ -92,10 +90,14 @@ const std::vector<ControlSpec> &Form4::Table()
 
 namespace {
 
-// What a screen reader announces for each box: its row and its column.
-const std::vector<AccessibleName> &BoxNames()
+// What a screen reader announces for each box (its row and its column) and
+// for the example figure.
+const std::vector<AccessibleName> &Descriptions()
 {
     static const std::vector<AccessibleName> names{
+        {"Frame1", nullptr,
+         "Figura de ejemplo: el vértice A abajo a la izquierda, B abajo a la derecha y C arriba. "
+         "Se conocen los ángulos A y B y el lado c; se buscan el ángulo C y los lados a y b."},
         {"Text1", "Ángulo A, grados"},
         {"Text9", "Ángulo A, minutos"},
         {"Text10", "Ángulo A, segundos"},
@@ -114,97 +116,72 @@ const std::vector<AccessibleName> &BoxNames()
     return names;
 }
 
+const QString kDataError = QStringLiteral("Error de datos ...");
+
 } // namespace
 
-Form4::Form4(WindowServices &services) : services_(services)
+Form4::Form4(WindowServices &services)
+    : SolverWindow(services, WindowId::Form4, Window(), Table(), Descriptions()),
+      Text1(Control<TextBox>("Text1")), Text9(Control<TextBox>("Text9")), Text10(Control<TextBox>("Text10")),
+      Text2(Control<TextBox>("Text2")), Text11(Control<TextBox>("Text11")), Text12(Control<TextBox>("Text12")),
+      Text3(Control<TextBox>("Text3")),
+      Text4(Control<TextBox>("Text4")), Text13(Control<TextBox>("Text13")), Text14(Control<TextBox>("Text14")),
+      Text5(Control<TextBox>("Text5")), Text6(Control<TextBox>("Text6")), Text7(Control<TextBox>("Text7")),
+      Text8(Control<TextBox>("Text8")),
+      Command1(Control<QPushButton>("Command1")), Command2(Control<QPushButton>("Command2")),
+      Command3(Control<QPushButton>("Command3"))
 {
-    controls_ = BuildControls(this, Window(), Table());
-    SetAccessibleNames(controls_, BoxNames());
     setWindowIcon(ProgramIcon());
     // The substitute face is a pixel wider than the box here; wrapping would
     // push the "=" onto a second line that the box cannot show.
-    controls_.Get<QLabel>("Label26")->setWordWrap(false);
-    connect(controls_.Get<QPushButton>("Command1"), &QPushButton::clicked, this, &Form4::Command1_Click);
-    connect(controls_.Get<QPushButton>("Command2"), &QPushButton::clicked, this, &Form4::Command2_Click);
-    connect(controls_.Get<QPushButton>("Command3"), &QPushButton::clicked, this, &Form4::Command3_Click);
-}
-
-double Form4::Value(const char *box) const
-{
-    const QByteArray bytes = controls_.Get<QLineEdit>(box)->text().toUtf8();
-    return TextValue(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-}
-
-void Form4::Write(const char *box, const char *text)
-{
-    controls_.Get<QLineEdit>(box)->setText(QString::fromUtf8(text));
-}
-
-void Form4::Write(const char *box, double value)
-{
-    controls_.Get<QLineEdit>(box)->setText(QString::fromStdString(NumberText(value)));
+    Control<QLabel>("Label26")->setWordWrap(false);
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
 }
 
 void Form4::Command1_Click()
 {
-    const QString title = QStringLiteral("Error de datos ...");
     // Only the degrees of each angle and the side are checked.
-    if (Value("Text1") == 0) {
-        services_.MessageBox(QStringLiteral("Introduzca el valor del ángulo A"), title, MessageIcon::Information);
+    if (Value(Text1) == 0) {
+        Message(QStringLiteral("Introduzca el valor del ángulo A"), kDataError, MessageIcon::Information);
         return;
     }
-    if (Value("Text2") == 0) {
-        services_.MessageBox(QStringLiteral("Introduzca el valor del ángulo B"), title, MessageIcon::Information);
+    if (Value(Text2) == 0) {
+        Message(QStringLiteral("Introduzca el valor del ángulo B"), kDataError, MessageIcon::Information);
         return;
     }
-    if (Value("Text3") == 0) {
-        services_.MessageBox(QStringLiteral("Introduzca el valor del lado c"), title, MessageIcon::Information);
+    if (Value(Text3) == 0) {
+        Message(QStringLiteral("Introduzca el valor del lado c"), kDataError, MessageIcon::Information);
         return;
     }
 
-    const auto result = SolveTwoAnglesSide(Value("Text1"), Value("Text9"), Value("Text10"),
-                                           Value("Text2"), Value("Text11"), Value("Text12"),
-                                           Value("Text3"));
+    const auto result = SolveTwoAnglesSide(Value(Text1), Value(Text9), Value(Text10), Value(Text2),
+                                           Value(Text11), Value(Text12), Value(Text3));
     if (!result) {
         // A + B of exactly 180, or a number too large: say so rather than
         // leave the click without any answer. No box is written.
-        services_.MessageBox(QStringLiteral(" ERROR DE CÁLCULO \n"
-                                            "Se han introducido valores con los cuales\n"
-                                            "resulta imposible realizar el cálculo...\n"
-                                            "Inténtelo de nuevo!"),
-                             title, MessageIcon::Information);
+        CalculationFailure(kDataError, MessageIcon::Information);
         return;
     }
-    Write("Text4", result->degreesC);
-    Write("Text13", result->minutesC);
-    Write("Text14", result->secondsC);
-    Write("Text5", result->a);
-    Write("Text6", result->b);
-    Write("Text7", result->area);
-    Write("Text8", result->perimeter);
+    Write(Text4, result->degreesC);
+    Write(Text13, result->minutesC);
+    Write(Text14, result->secondsC);
+    Write(Text5, result->a);
+    Write(Text6, result->b);
+    Write(Text7, result->area);
+    Write(Text8, result->perimeter);
 }
 
 void Form4::Command2_Click()
 {
     // Every box, inputs included, gets "0.00", also those that started as "0".
-    for (const char *box : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8",
-                            "Text9", "Text10", "Text11", "Text12", "Text13", "Text14"})
+    for (TextBox *box : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11, Text12,
+                         Text13, Text14})
         Write(box, "0.00");
 }
 
 void Form4::Command3_Click()
 {
-    services_.HideWindow(WindowId::Form4);
-    services_.ShowWindow(WindowId::Form1);
-}
-
-void Form4::closeEvent(QCloseEvent *event)
-{
-    // The title-bar close goes back to the menu, as "Regresar" does.
-    if (services_.Ending()) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    Command3_Click();
+    ReturnToMenu();
 }

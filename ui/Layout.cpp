@@ -106,14 +106,16 @@ QWidget *Create(const ControlSpec &row, QWidget *parent, QPoint offset)
         break;
     }
     case Kind::TextBox:
-        widget = new QLineEdit(text, parent);
+        widget = new TextBox(text, parent);
         break;
     case Kind::OptionButton:
-        widget = new QRadioButton(text, parent);
+        widget = new OptionButton(text, parent);
         break;
     case Kind::Button: {
         auto *button = new QPushButton(text, parent);
-        button->setAutoDefault(false);
+        // Return and Enter press the button that has the focus. The windows
+        // have no default button, so Return in a box presses nothing.
+        button->setAutoDefault(true);
         widget = button;
         break;
     }
@@ -194,7 +196,10 @@ Controls BuildControls(QWidget *window, const WindowSpec &windowSpec,
 void SetAccessibleNames(const Controls &controls, const std::vector<AccessibleName> &names)
 {
     for (const AccessibleName &entry : names) {
-        if (QWidget *widget = controls.Get(QString::fromUtf8(entry.control)))
+        QWidget *widget = controls.Require<QWidget>(entry.control);
+        if (entry.name)
             widget->setAccessibleName(QString::fromUtf8(entry.name));
+        if (entry.description)
+            widget->setAccessibleDescription(QString::fromUtf8(entry.description));
     }
 }

@@ -63,6 +63,17 @@ public:
     QWidget *Get(const QString &name) const { return byName_.value(name); }
     template <typename T>
     T *Get(const QString &name) const { return qobject_cast<T *>(byName_.value(name)); }
+    // For a window's typed members: a name missing from the table, or a
+    // control of another kind, stops the program as the window is built
+    // rather than when a button is pressed.
+    template <typename T>
+    T *Require(const char *name) const
+    {
+        T *control = Get<T>(QString::fromUtf8(name));
+        if (!control)
+            qFatal("no control %s of the expected kind", name);
+        return control;
+    }
     const QHash<QString, QWidget *> &All() const { return byName_; }
 
 private:
@@ -76,9 +87,11 @@ private:
 Controls BuildControls(QWidget *window, const WindowSpec &windowSpec,
                        const std::vector<ControlSpec> &table);
 
-// The Spanish names a screen reader announces for the boxes, by control name.
+// What a screen reader announces for a control, in Spanish: the boxes' names,
+// and the description of an example figure. nullptr leaves either as it is.
 struct AccessibleName {
     const char *control;
     const char *name;
+    const char *description = nullptr;
 };
 void SetAccessibleNames(const Controls &controls, const std::vector<AccessibleName> &names);

@@ -1,5 +1,6 @@
 #include "Look.h"
 
+#include "Accessibility.h"
 #include "Layout.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ void InstallLook(QApplication &app)
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
     QApplication::setFont(MakeFont(kDefaultFont));
+    InstallAccessibility();
 
     QApplication::setApplicationName(QStringLiteral("Sorvani"));
     QApplication::setApplicationVersion(QStringLiteral("1.3"));

@@ -1,8 +1,71 @@
 #include "Widgets.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+TextBox::TextBox(const QString &text, QWidget *parent) : QLineEdit(text, parent)
+{
+    connect(this, &QLineEdit::textChanged, this, &TextBox::UpdateToolTip);
+    UpdateToolTip();
+}
+
+void TextBox::Write(const QString &text)
+{
+    setText(text);
+    setCursorPosition(0);
+}
+
+void TextBox::resizeEvent(QResizeEvent *event)
+{
+    QLineEdit::resizeEvent(event);
+    UpdateToolTip();
+}
+
+void TextBox::changeEvent(QEvent *event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        UpdateToolTip();
+}
+
+void TextBox::UpdateToolTip()
+{
+    // Measured as the line edit does before it scrolls: its contents less
+    // the text margins and two pixels each side, against the text's advance
+    // with a pixel and the bearings that stick out.
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect room = style()->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                           .marginsRemoved(textMargins());
+    const QFontMetrics metrics = fontMetrics();
+    const int used = metrics.horizontalAdvance(text()) + 1 + qMax(0, -metrics.minLeftBearing())
+                     + qMax(0, -metrics.minRightBearing());
+    setToolTip(used > room.width() - 4 ? text() : QString());
+}
+
+void OptionButton::keyPressEvent(QKeyEvent *event)
+{
+    QRadioButton::keyPressEvent(event);
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        break;
+    default:
+        return;
+    }
+    // The toolkit moves the focus, and selects only when the option it left
+    // was selected; select the one that has the focus now.
+    auto *now = qobject_cast<QRadioButton *>(QApplication::focusWidget());
+    if (now && now->parentWidget() == parentWidget() && !now->isChecked())
+        now->click();
+}
 
 LineWidget::LineWidget(QPoint from, QPoint to, QColor colour, QWidget *parent)
     : QWidget(parent), from_(from), to_(to), colour_(colour)

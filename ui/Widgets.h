@@ -5,8 +5,38 @@
 #include <QColor>
 #include <QIcon>
 #include <QImage>
+#include <QLineEdit>
 #include <QPoint>
+#include <QRadioButton>
 #include <QWidget>
+
+// A text box. What the program writes shows from its start, as a box does on
+// the desktop these windows were made for; a text wider than the box is also
+// its tooltip, kept up to date while the user edits.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    TextBox(const QString &text, QWidget *parent);
+    void Write(const QString &text);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void UpdateToolTip();
+};
+
+// An option button that the arrow keys select, not only focus, so a case can
+// be chosen from the keyboard alone.
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
 
 // A straight line from one point to another, both in the parent's pixels.
 class LineWidget : public QWidget {
@@ -42,6 +72,11 @@ class ExamplePicture : public QWidget {
 public:
     explicit ExamplePicture(QWidget *parent);
     static QImage Image();
+    // What a screen reader says of the picture.
+    static constexpr const char *kDescription =
+        "Triángulo apoyado sobre su lado más largo, c. El lado a está a la izquierda y el lado b "
+        "arriba a la derecha; el ángulo B está abajo a la izquierda, el ángulo A abajo a la derecha "
+        "y el ángulo C arriba. Cada lado lleva la letra del ángulo opuesto.";
 
 protected:
     void paintEvent(QPaintEvent *event) override;

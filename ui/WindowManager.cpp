@@ -1,7 +1,12 @@
 #include "WindowManager.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QSpacerItem>
+#include <QWindow>
 
 namespace {
 
@@ -10,11 +15,120 @@ std::size_t Index(WindowId id)
     return static_cast<std::size_t>(id);
 }
 
+// The window manager's frame around a window. Before a window is first
+// mapped nobody knows its own; every window of the program gets the same
+// decorations, so another one's will do.
+QMargins FrameMargins(const QWidget *window)
+{
+    if (window->windowHandle() && !window->windowHandle()->frameMargins().isNull())
+        return window->windowHandle()->frameMargins();
+    for (const QWindow *other : QGuiApplication::topLevelWindows()) {
+        if (other->isVisible() && !other->frameMargins().isNull())
+            return other->frameMargins();
+    }
+    return {};
+}
+
+// Whether the window manager has told us the window's frame yet.
+bool FrameKnown(const QWidget *window)
+{
+    return window->windowHandle() && !window->windowHandle()->frameMargins().isNull();
+}
+
+// Centres the first window of the program again once its frame is known:
+// when it was placed, no window could tell how tall a title bar is here.
+class RecentreWhenFramed : public QObject {
+public:
+    RecentreWhenFramed(QWidget *window, QRect area) : QObject(window), window_(window), area_(area)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const auto type = event->type();
+        if (type != QEvent::Move && type != QEvent::Expose && type != QEvent::WindowActivate)
+            return false;
+        if (FrameKnown(window_)) {
+            window_->removeEventFilter(this);
+            CentreFrame(window_, area_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget *window_;
+    QRect area_;
+};
+
+// A message box centred over the window that asked for it, once its size
+// is known: the toolkit sizes the box to its texts only as it is shown.
+class MessageWindow : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMessageBox::showEvent(event);
+        const QWidget *owner = parentWidget();
+        CentreFrame(this, owner && owner->isVisible() ? owner->frameGeometry()
+                                                      : screen()->availableGeometry());
+    }
+};
+
 } // namespace
 
 QString DefaultMessageTitle()
 {
     return QGuiApplication::applicationDisplayName();
+}
+
+int MessageBoxMinimumWidth(const QString &title)
+{
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(title) + 100;
+}
+
+void CentreFrame(QWidget *window, const QRect &area)
+{
+    const QMargins frame = FrameMargins(window);
+    const QSize outer = window->size().grownBy(frame);
+    const QPoint frameTopLeft(area.x() + (area.width() - outer.width()) / 2,
+                              area.y() + (area.height() - outer.height()) / 2);
+    window->setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), window->size()));
+}
+
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget *owner, const QString &prompt, const QString &title,
+                                            MessageIcon icon)
+{
+    auto box = std::make_unique<MessageWindow>(owner);
+    box->setWindowTitle(title.isEmpty() ? DefaultMessageTitle() : title);
+    box->setText(prompt);
+    box->setTextFormat(Qt::PlainText);
+    switch (icon) {
+    case MessageIcon::None:
+        box->setIcon(QMessageBox::NoIcon);
+        break;
+    case MessageIcon::Critical:
+        box->setIcon(QMessageBox::Critical);
+        break;
+    case MessageIcon::Information:
+        box->setIcon(QMessageBox::Information);
+        break;
+    }
+    box->setStandardButtons(QMessageBox::Ok);
+    // The box sizes itself to its prompt; a row as wide as the title keeps
+    // the window manager from cutting the title short.
+    if (auto *grid = qobject_cast<QGridLayout *>(box->layout())) {
+        grid->addItem(new QSpacerItem(MessageBoxMinimumWidth(box->windowTitle()), 0, QSizePolicy::Fixed,
+                                      QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    return box;
 }
 
 WindowManager::WindowManager() = default;
@@ -35,10 +149,15 @@ void WindowManager::ShowWindow(WindowId id)
 {
     auto &window = windows_[Index(id)];
     if (!window) {
-        const Factory &factory = factories_[Index(id)];
-        if (!factory)
-            return; // a window this build does not have
-        window = factory(*this);
+        // Made now: centred on the screen of the window it takes over from.
+        QScreen *screen = QGuiApplication::primaryScreen();
+        if (const QWidget *previous = lastShown_ ? Window(*lastShown_) : nullptr)
+            screen = previous->screen();
+        window = factories_[Index(id)](*this);
+        const QRect area = screen->availableGeometry();
+        CentreFrame(window.get(), area);
+        if (FrameMargins(window.get()).isNull())
+            new RecentreWhenFramed(window.get(), area);
     }
     // A window being mapped comes up in front; one already visible is raised.
     if (window->isVisible())
@@ -46,6 +165,7 @@ void WindowManager::ShowWindow(WindowId id)
     else
         window->show();
     window->activateWindow();
+    lastShown_ = id;
 }
 
 void WindowManager::HideWindow(WindowId id)
@@ -64,25 +184,12 @@ void WindowManager::DestroyWindow(WindowId id)
     }
 }
 
-void WindowManager::MessageBox(const QString &prompt, const QString &title, MessageIcon icon)
+void WindowManager::MessageBox(WindowId owner, const QString &prompt, const QString &title, MessageIcon icon)
 {
-    QMessageBox box;
-    box.setWindowTitle(title.isEmpty() ? DefaultMessageTitle() : title);
-    box.setText(prompt);
-    box.setTextFormat(Qt::PlainText);
-    switch (icon) {
-    case MessageIcon::None:
-        box.setIcon(QMessageBox::NoIcon);
-        break;
-    case MessageIcon::Critical:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case MessageIcon::Information:
-        box.setIcon(QMessageBox::Information);
-        break;
-    }
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    // The box belongs to its window, so it goes if the window does.
+    QPointer<QMessageBox> box = MakeMessageBox(Window(owner), prompt, title, icon).release();
+    box->exec();
+    delete box;
 }
 
 void WindowManager::EndProgram()

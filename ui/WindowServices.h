@@ -16,13 +16,17 @@ public:
     virtual ~WindowServices() = default;
 
     // Creates the window on first use, then makes it visible and raises it.
+    // A window shown for the first time is centred on the screen of the
+    // window shown before it; later it keeps where the user left it.
     virtual void ShowWindow(WindowId id) = 0;
     // Makes the window invisible, keeping every text; no-op when hidden or absent.
     virtual void HideWindow(WindowId id) = 0;
     // Closes and frees the window; the next ShowWindow creates a fresh one.
     virtual void DestroyWindow(WindowId id) = 0;
-    // Modal, one OK button. An empty title means the toolkit's default title.
-    virtual void MessageBox(const QString &prompt, const QString &title, MessageIcon icon) = 0;
+    // Modal, one OK button, owned by and centred over the window that asks.
+    // An empty title means the toolkit's default title.
+    virtual void MessageBox(WindowId owner, const QString &prompt, const QString &title,
+                            MessageIcon icon) = 0;
     // Closes every window, hidden ones too, and ends the program.
     virtual void EndProgram() = 0;
 

@@ -57,20 +57,17 @@ const std::vector<ControlSpec> &frmAbout::Table()
 frmAbout::frmAbout(WindowServices &services, platform::PlatformServices platform)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      services_(services), platform_(std::move(platform))
+      services_(services), platform_(std::move(platform)), controls_(BuildControls(this, Window(), Table())),
+      cmdOK(controls_.Require<QPushButton>("cmdOK")), cmdSysInfo(controls_.Require<QPushButton>("cmdSysInfo"))
 {
-    controls_ = BuildControls(this, Window(), Table());
+    SetAccessibleNames(controls_, {{"Image1", "Ejemplo de triángulo", ExamplePicture::kDescription}});
     setFixedSize(size());
     setWindowIcon(AboutIcon());
 
-    auto *ok = controls_.Get<QPushButton>("cmdOK");
-    auto *sysInfo = controls_.Get<QPushButton>("cmdSysInfo");
     // Enter presses OK, or the other button while it has the focus.
-    ok->setAutoDefault(true);
-    sysInfo->setAutoDefault(true);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(sysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
     Form_Load();
 }
@@ -110,8 +107,8 @@ void frmAbout::StartSysInfo()
             return;
     } catch (const std::exception &) {
     }
-    services_.MessageBox(QStringLiteral("System Information Is Unavailable At This Time"), QString(),
-                         MessageIcon::None);
+    services_.MessageBox(WindowId::frmAbout, QStringLiteral("System Information Is Unavailable At This Time"),
+                         QString(), MessageIcon::None);
 }
 
 void frmAbout::reject()

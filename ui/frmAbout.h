@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+class QPushButton;
+
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
@@ -16,7 +18,6 @@ public:
 
     static const WindowSpec &Window();
     static const std::vector<ControlSpec> &Table();
-    const Controls &controls() const { return controls_; }
 
     void StartSysInfo();
 
@@ -34,4 +35,5 @@ private:
     WindowServices &services_;
     platform::PlatformServices platform_;
     Controls controls_;
+    QPushButton *cmdOK, *cmdSysInfo;
 };
