@@ -31,5 +31,5 @@ configure_and_build() {
   local dir="$1"
   shift
   cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-  cmake --build "$dir" --parallel "$(nproc)"
+  cmake --build "$dir" --parallel "$(nproc)" ${BUILD_TARGETS:+--target ${BUILD_TARGETS}}
 }

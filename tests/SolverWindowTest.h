@@ -85,6 +85,8 @@ inline void ExpectMessage(const RecordingServices &services, const QString &prom
                           const QString &title, MessageIcon icon)
 {
     QCOMPARE(services.messages.size(), 1);
+    // Owned by the window that raised it: the one the user is looking at.
+    QVERIFY(services.Visible(services.messages.front().owner));
     QCOMPARE(services.messages.front().prompt, prompt);
     QCOMPARE(services.messages.front().title, title);
     QCOMPARE(int(services.messages.front().icon), int(icon));

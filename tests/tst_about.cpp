@@ -257,6 +257,7 @@ void TestAbout::unavailableMessage()
     QTest::mouseClick(about->findChild<QPushButton *>("cmdSysInfo"), Qt::LeftButton);
     QCOMPARE(session.services.messages.size(), 1);
     const RecordedMessage &shown = session.services.messages.front();
+    QCOMPARE(shown.owner, WindowId::frmAbout);
     QCOMPARE(shown.prompt, kUnavailable);
     QCOMPARE(shown.title, QString());
     QCOMPARE(shown.icon, MessageIcon::None);

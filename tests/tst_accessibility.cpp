@@ -1,5 +1,6 @@
-// A screen reader announces every box by its row and column, and the whole
-// program can be used with the keyboard alone.
+// A screen reader announces every window by its caption and every box by its
+// row and column, the whole program can be used with the keyboard alone, and
+// a long result can be read from its start.
 #include "Look.h"
 #include "RecordingServices.h"
 
@@ -8,6 +9,26 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
+
+using Keys = QList<int>;
+using Texts = QList<QPair<QString, QString>>; // box, text
+
+namespace {
+
+// The parts of a window a screen reader shows: every accessible below it
+// that is not invisible.
+void ShowingParts(QAccessibleInterface *parent, QList<QAccessibleInterface *> &parts)
+{
+    for (int i = 0; i < parent->childCount(); ++i) {
+        QAccessibleInterface *child = parent->child(i);
+        if (child && !child->state().invisible) {
+            parts << child;
+            ShowingParts(child, parts);
+        }
+    }
+}
+
+} // namespace
 
 class TestAccessibility : public QObject {
     Q_OBJECT
@@ -66,6 +87,14 @@ private slots:
     void keyboardOnlyTwoAngles();
     void keyboardOnlyTwoSides();
     void keyboardOnlyAboutAndExit();
+    void windowRole_data();
+    void windowRole();
+    void returnPressesFocusedButton_data();
+    void returnPressesFocusedButton();
+    void arrowsSelectOptions_data();
+    void arrowsSelectOptions();
+    void writtenTextShowsItsStart_data();
+    void writtenTextShowsItsStart();
 };
 
 void TestAccessibility::boxNames_data()
@@ -222,6 +251,181 @@ void TestAccessibility::keyboardOnlyAboutAndExit()
     QVERIFY(TabTo("Command1"));
     Press(Qt::Key_Space);
     QVERIFY(services->ended);
+}
+
+// Announced as a window with its caption; no part shown as a filler; the
+// example figure described once.
+void TestAccessibility::windowRole_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("figure");
+    QTest::newRow("Form1") << int(WindowId::Form1) << int(QAccessible::Window) << "Image1";
+    QTest::newRow("Form2") << int(WindowId::Form2) << int(QAccessible::Window) << "Frame1";
+    QTest::newRow("Form3") << int(WindowId::Form3) << int(QAccessible::Window) << "Frame1";
+    QTest::newRow("Form4") << int(WindowId::Form4) << int(QAccessible::Window) << "Frame1";
+    QTest::newRow("frmAbout") << int(WindowId::frmAbout) << int(QAccessible::Dialog) << "Image1";
+}
+
+void TestAccessibility::windowRole()
+{
+    QFETCH(int, window);
+    QFETCH(int, role);
+    QFETCH(QString, figure);
+    QWidget *w = Open(WindowId(window));
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(w);
+    QVERIFY(accessible);
+    QCOMPARE(int(accessible->role()), role);
+    QCOMPARE(accessible->text(QAccessible::Name), w->windowTitle());
+
+    QList<QAccessibleInterface *> parts;
+    ShowingParts(accessible, parts);
+    QStringList described;
+    for (QAccessibleInterface *part : parts) {
+        QVERIFY2(part->role() != QAccessible::Client, qPrintable(part->object()->objectName()));
+        if (!part->text(QAccessible::Description).isEmpty())
+            described << part->object()->objectName();
+    }
+    QCOMPARE(described, QStringList{figure});
+}
+
+// Return and the keypad's Enter press the button that has the focus; in a
+// box they press nothing, as no button is the default.
+void TestAccessibility::returnPressesFocusedButton_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("messages");
+    QTest::addColumn<bool>("stays");
+    QTest::addColumn<QString>("text1"); // what Text1 then holds
+
+    QTest::newRow("Form1 Ayuda, Return") << int(WindowId::Form1) << "Command3" << int(Qt::Key_Return) << 1 << true << "";
+    QTest::newRow("Form1 Ayuda, Enter") << int(WindowId::Form1) << "Command3" << int(Qt::Key_Enter) << 1 << true << "";
+    QTest::newRow("Form2 Calcular, Return") << int(WindowId::Form2) << "Command2" << int(Qt::Key_Return) << 1 << true << "0";
+    QTest::newRow("Form2 Regresar, Enter") << int(WindowId::Form2) << "Command3" << int(Qt::Key_Enter) << 0 << false << "0";
+    QTest::newRow("Form3 Borrar, Return") << int(WindowId::Form3) << "Command2" << int(Qt::Key_Return) << 0 << true << "00";
+    QTest::newRow("Form4 Calcular, Enter") << int(WindowId::Form4) << "Command1" << int(Qt::Key_Enter) << 1 << true << "0";
+    QTest::newRow("Form2 Return in a side") << int(WindowId::Form2) << "Text1" << int(Qt::Key_Return) << 0 << true << "0";
+    QTest::newRow("Form3 Enter in a result") << int(WindowId::Form3) << "Text14" << int(Qt::Key_Enter) << 0 << true << "0";
+    QTest::newRow("Form4 Return in side c") << int(WindowId::Form4) << "Text3" << int(Qt::Key_Return) << 0 << true << "0";
+}
+
+void TestAccessibility::returnPressesFocusedButton()
+{
+    QFETCH(int, window);
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    QFETCH(int, messages);
+    QFETCH(bool, stays);
+    QFETCH(QString, text1);
+    QWidget *w = Open(WindowId(window));
+    QWidget *target = w->findChild<QWidget *>(control);
+    QVERIFY(target);
+    target->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), target);
+    QTest::keyClick(target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(services->messages.size(), messages);
+    QCOMPARE(w->isVisible(), stays);
+    if (auto *box = w->findChild<QLineEdit *>("Text1"))
+        QCOMPARE(box->text(), text1);
+}
+
+void TestAccessibility::arrowsSelectOptions_data()
+{
+    QTest::addColumn<Keys>("keys");
+    QTest::addColumn<QString>("selection"); // Option1, Option2, Option3
+    QTest::newRow("down") << Keys{Qt::Key_Down} << "010";
+    QTest::newRow("right") << Keys{Qt::Key_Right} << "010";
+    QTest::newRow("down twice") << Keys{Qt::Key_Down, Qt::Key_Down} << "001";
+    QTest::newRow("down and up") << Keys{Qt::Key_Down, Qt::Key_Up} << "100";
+    QTest::newRow("down, down, left") << Keys{Qt::Key_Down, Qt::Key_Down, Qt::Key_Left} << "010";
+}
+
+// A case can be chosen with the arrows alone, and "Continuar" then opens it.
+void TestAccessibility::arrowsSelectOptions()
+{
+    QFETCH(Keys, keys);
+    QFETCH(QString, selection);
+    QWidget *menu = Open(WindowId::Form1);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("Option1"));
+    for (int key : keys)
+        Press(Qt::Key(key));
+    QString bits;
+    for (const char *name : {"Option1", "Option2", "Option3"})
+        bits += menu->findChild<QRadioButton *>(name)->isChecked() ? '1' : '0';
+    QCOMPARE(bits, selection);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("Option%1").arg(selection.indexOf('1') + 1));
+    QVERIFY(TabTo("Command2"));
+    Press(Qt::Key_Return);
+    QVERIFY(!menu->isVisible());
+}
+
+// What the program writes into a box shows from its start; a text too wide
+// for its box is its tooltip, also while the user edits it.
+void TestAccessibility::writtenTextShowsItsStart_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::addColumn<Texts>("typed");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("longBox");
+    QTest::addColumn<QString>("longText");
+    QTest::addColumn<QString>("shortBox");
+
+    QTest::newRow("Form4 perimeter") << int(WindowId::Form4)
+                                     << Texts{{"Text1", "30"}, {"Text2", "45"}, {"Text3", "3.14159265358979"}}
+                                     << "Command1" << "Text8" << "7.06759265358979" << "Text4";
+    QTest::newRow("Form2 area of 1e77") << int(WindowId::Form2)
+                                        << Texts{{"Text1", "1e77"}, {"Text2", "1e77"}, {"Text3", "1e77"}}
+                                        << "Command2" << "Text7" << "4.33012701892219E+153" << "Text4";
+    QTest::newRow("Form3 long sides") << int(WindowId::Form3)
+                                      << Texts{{"Text1", "45"}, {"Text2", "30"}, {"Text3", "15"},
+                                               {"Text4", "123456789.123456"}, {"Text5", "98765432.9876543"}}
+                                      << "Command1" << "Text12" << "88908449.3434" << "Text6";
+    QTest::newRow("Form3 Borrar after long texts") << int(WindowId::Form3)
+                                                   << Texts{{"Text4", "123456789.123456"}, {"Text14", "98765432.9876543"}}
+                                                   << "Command2" << "" << "" << "Text4";
+}
+
+void TestAccessibility::writtenTextShowsItsStart()
+{
+    QFETCH(int, window);
+    QFETCH(Texts, typed);
+    QFETCH(QString, button);
+    QFETCH(QString, longBox);
+    QFETCH(QString, longText);
+    QFETCH(QString, shortBox);
+    QWidget *w = Open(WindowId(window));
+    for (const auto &[name, text] : typed) {
+        auto *box = w->findChild<QLineEdit *>(name);
+        QVERIFY(box);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+    QStringList written;
+    for (QLineEdit *box : w->findChildren<QLineEdit *>())
+        connect(box, &QLineEdit::textChanged, this, [&written, box] { written << box->objectName(); });
+    QTest::mouseClick(w->findChild<QPushButton *>(button), Qt::LeftButton);
+    QCOMPARE(services->messages.size(), 0);
+    QVERIFY(written.contains(shortBox));
+    for (const QString &name : written)
+        QVERIFY2(w->findChild<QLineEdit *>(name)->cursorPosition() == 0, qPrintable(name));
+    QVERIFY(w->findChild<QLineEdit *>(shortBox)->toolTip().isEmpty());
+    if (longBox.isEmpty())
+        return;
+
+    auto *box = w->findChild<QLineEdit *>(longBox);
+    QCOMPARE(box->text(), longText);
+    QCOMPARE(box->toolTip(), longText);
+    // Edited by the user: the tooltip follows, and goes once the text fits.
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->toolTip(), longText.chopped(1));
+    box->selectAll();
+    QTest::keyClicks(box, "12");
+    QVERIFY(box->toolTip().isEmpty());
 }
 
 QTEST_MAIN(TestAccessibility)

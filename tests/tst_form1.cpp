@@ -150,6 +150,9 @@ private slots:
         const QStringList texts = BoxTexts(form2, kForm2Boxes);
         QCOMPARE(texts.mid(0, 4), QStringList({"3", "4", "5", "36.8699"}));
 
+        // Where the user left it, it shows again.
+        form2->move(form2->pos() + QPoint(-70, 40));
+        const QPoint place = form2->pos();
         Click(form2, "Command3");
         QVERIFY(!form2->isVisible());
         QVERIFY(menu->isVisible());
@@ -158,6 +161,7 @@ private slots:
         Click(menu, "Command2");
         QCOMPARE(services->Window(WindowId::Form2), form2);
         QVERIFY(form2->isVisible());
+        QCOMPARE(form2->pos(), place);
         QVERIFY(!menu->isVisible());
         QCOMPARE(BoxTexts(form2, kForm2Boxes), texts);
         QVERIFY(services->messages.isEmpty());

@@ -316,6 +316,10 @@ private slots:
             QString title, text, buttonText;
             int icon = -1;
             int buttons = 0;
+            QWidget *owner = nullptr;
+            bool modal = false;
+            int width = 0;
+            QPoint centre;
         } seen;
         QTimer poll;
         poll.setInterval(10);
@@ -329,6 +333,10 @@ private slots:
             seen.text = box->text();
             seen.icon = int(box->icon());
             seen.buttons = int(box->buttons().size());
+            seen.owner = box->parentWidget();
+            seen.modal = box->isModal();
+            seen.width = box->frameGeometry().width();
+            seen.centre = box->frameGeometry().center();
             if (QAbstractButton *ok = box->button(QMessageBox::Ok)) {
                 seen.buttonText = ok->text().remove(QLatin1Char('&'));
                 QTest::mouseClick(ok, Qt::LeftButton);
@@ -350,6 +358,14 @@ private slots:
         QCOMPARE(seen.icon, icon);
         QCOMPARE(seen.buttons, 1);
         QCOMPARE(seen.buttonText, QStringLiteral("Aceptar"));
+        // Over the window that raised it, and wide enough for its whole title.
+        QCOMPARE(seen.owner, real);
+        QVERIFY(seen.modal);
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        QVERIFY2(seen.width >= QFontMetrics(bold).horizontalAdvance(title) + 100, qPrintable(QString::number(seen.width)));
+        QVERIFY2((seen.centre - real->frameGeometry().center()).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("box centre %1,%2").arg(seen.centre.x()).arg(seen.centre.y())));
         QCOMPARE(BoxTexts(real, kAllBoxes), before);
         QVERIFY(real->isVisible());
         QVERIFY(!QApplication::activeModalWidget());

@@ -138,24 +138,27 @@ void TestNumeric::textValue()
 void TestNumeric::textValueHugeInputsAreQuick_data()
 {
     QTest::addColumn<QByteArray>("text");
-    QTest::newRow("a million digits") << QByteArray("7").repeated(1000000);
-    QTest::newRow("a million fraction digits") << "0." + QByteArray("3").repeated(1000000);
-    QTest::newRow("a million exponent digits") << "2e-" + QByteArray("4").repeated(1000000);
-    QTest::newRow("a pasted paragraph") << QByteArray("Lado a mide 12 m. ").repeated(50000);
-    QTest::newRow("a million blanks first") << QByteArray(" ").repeated(1000000) + "5";
+    QTest::addColumn<double>("expected");
+    const double inf = std::numeric_limits<double>::infinity();
+    QTest::newRow("a million digits") << QByteArray("7").repeated(1000000) << inf;
+    QTest::newRow("a million fraction digits") << "0." + QByteArray("3").repeated(1000000) << 1.0 / 3.0;
+    QTest::newRow("a million exponent digits") << "2e-" + QByteArray("4").repeated(1000000) << 0.0;
+    QTest::newRow("a pasted paragraph") << QByteArray("Lado a mide 12 m. ").repeated(50000) << 0.0;
+    QTest::newRow("a million blanks first") << QByteArray(" ").repeated(1000000) + "5" << 5.0;
     QTest::newRow("a million zeros, a million exponent digits")
-        << "0." + QByteArray("0").repeated(1000000) + "1e" + QByteArray("1").repeated(1000000);
-    QTest::newRow("a million digits beyond range") << QByteArray("9").repeated(1000000) + "e-7";
+        << "0." + QByteArray("0").repeated(1000000) + "1e" + QByteArray("1").repeated(1000000) << inf;
+    QTest::newRow("a million digits beyond range") << QByteArray("9").repeated(1000000) + "e-7" << inf;
 }
 
 void TestNumeric::textValueHugeInputsAreQuick()
 {
     QFETCH(QByteArray, text);
+    QFETCH(double, expected);
     QElapsedTimer timer;
     timer.start();
     const double value = TextValue(std::string_view(text.constData(), text.size()));
-    QVERIFY(!std::isnan(value));
     QVERIFY2(timer.elapsed() < 2000, "reading one box must not take seconds");
+    QCOMPARE_EXACT(value, expected);
 }
 
 void TestNumeric::numberText_data()

@@ -1,10 +1,12 @@
 // Every window at the scale the environment asks for (QT_SCALE_FACTOR): it
-// scales as a whole, and no caption is clipped.
+// scales as a whole, no caption is clipped, and it opens in the middle of
+// the screen.
 #include "CaptionFit.h"
 #include "Look.h"
 #include "RecordingServices.h"
 
 #include <QFontInfo>
+#include <QScreen>
 #include <QWindow>
 #include <QtTest>
 
@@ -41,6 +43,12 @@ void TestScaling::window()
     QVERIFY(window);
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QCOMPARE(window->size(), client);
+    // Centred, or where it is larger than the screen, from its top left.
+    const QRect screen = window->screen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    const int expectedX = frame.width() <= screen.width() ? screen.center().x() - frame.center().x() : screen.x() - frame.x();
+    const int expectedY = frame.height() <= screen.height() ? screen.center().y() - frame.center().y() : screen.y() - frame.y();
+    QVERIFY2(qAbs(expectedX) <= 1 && qAbs(expectedY) <= 1, qPrintable(QStringLiteral("%1, %2").arg(expectedX).arg(expectedY)));
     QCOMPARE(window->devicePixelRatioF(), scale);
     QCOMPARE(window->windowHandle()->devicePixelRatio(), scale);
     QCOMPARE(QFontInfo(window->font()).family(), QString("Liberation Sans"));

@@ -37,14 +37,12 @@ void TextBox::UpdateToolTip()
 {
     // Measured as the line edit does before it scrolls: its contents less
     // the text margins and two pixels each side, against the text's advance
-    // with a pixel and the bearings that stick out.
+    // and one pixel.
     QStyleOptionFrame option;
     initStyleOption(&option);
     const QRect room = style()->subElementRect(QStyle::SE_LineEditContents, &option, this)
                            .marginsRemoved(textMargins());
-    const QFontMetrics metrics = fontMetrics();
-    const int used = metrics.horizontalAdvance(text()) + 1 + qMax(0, -metrics.minLeftBearing())
-                     + qMax(0, -metrics.minRightBearing());
+    const int used = fontMetrics().horizontalAdvance(text()) + 1;
     setToolTip(used > room.width() - 4 ? text() : QString());
 }
 

@@ -1,6 +1,7 @@
 #include "WindowManager.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
@@ -29,17 +30,13 @@ QMargins FrameMargins(const QWidget *window)
     return {};
 }
 
-// Whether the window manager has told us the window's frame yet.
-bool FrameKnown(const QWidget *window)
-{
-    return window->windowHandle() && !window->windowHandle()->frameMargins().isNull();
-}
-
-// Centres the first window of the program again once its frame is known:
-// when it was placed, no window could tell how tall a title bar is here.
+// Centres a window again once the window manager has told its frame, if
+// that differs from the one it was placed by (the first window of the
+// program had none to go by; a dialog may lack a window's bottom handle).
 class RecentreWhenFramed : public QObject {
 public:
-    RecentreWhenFramed(QWidget *window, QRect area) : QObject(window), window_(window), area_(area)
+    RecentreWhenFramed(QWidget *window, QRect area, QMargins assumed)
+        : QObject(window), window_(window), area_(area), assumed_(assumed)
     {
         window->installEventFilter(this);
     }
@@ -50,17 +47,20 @@ protected:
         const auto type = event->type();
         if (type != QEvent::Move && type != QEvent::Expose && type != QEvent::WindowActivate)
             return false;
-        if (FrameKnown(window_)) {
-            window_->removeEventFilter(this);
+        const QWindow *handle = window_->windowHandle();
+        if (!handle || handle->frameMargins().isNull())
+            return false;
+        window_->removeEventFilter(this);
+        if (handle->frameMargins() != assumed_)
             CentreFrame(window_, area_);
-            deleteLater();
-        }
+        deleteLater();
         return false;
     }
 
 private:
     QWidget *window_;
     QRect area_;
+    QMargins assumed_;
 };
 
 // A message box centred over the window that asked for it, once its size
@@ -88,18 +88,30 @@ QString DefaultMessageTitle()
 
 int MessageBoxMinimumWidth(const QString &title)
 {
-    QFont bold = QApplication::font();
-    bold.setBold(true);
-    return QFontMetrics(bold).horizontalAdvance(title) + 100;
+    // The window manager draws the title in the desktop's font, not ours;
+    // the wider of the two, in bold, is what the title needs.
+    int widest = 0;
+    for (QFont font : {QApplication::font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont)}) {
+        font.setBold(true);
+        widest = qMax(widest, QFontMetrics(font).horizontalAdvance(title));
+    }
+    return widest + 100;
 }
 
 void CentreFrame(QWidget *window, const QRect &area)
 {
     const QMargins frame = FrameMargins(window);
     const QSize outer = window->size().grownBy(frame);
-    const QPoint frameTopLeft(area.x() + (area.width() - outer.width()) / 2,
-                              area.y() + (area.height() - outer.height()) / 2);
+    QPoint frameTopLeft(area.x() + (area.width() - outer.width()) / 2,
+                        area.y() + (area.height() - outer.height()) / 2);
+    // Kept on the screen, title bar first, so the window can still be moved.
+    const QScreen *screen = QGuiApplication::screenAt(area.center());
+    const QRect desk = (screen ? screen : window->screen())->availableGeometry();
+    frameTopLeft.setX(qMax(desk.left(), qMin(frameTopLeft.x(), desk.right() + 1 - outer.width())));
+    frameTopLeft.setY(qMax(desk.top(), qMin(frameTopLeft.y(), desk.bottom() + 1 - outer.height())));
     window->setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), window->size()));
+    if (!window->windowHandle() || window->windowHandle()->frameMargins().isNull())
+        new RecentreWhenFramed(window, area, frame);
 }
 
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget *owner, const QString &prompt, const QString &title,
@@ -154,10 +166,7 @@ void WindowManager::ShowWindow(WindowId id)
         if (const QWidget *previous = lastShown_ ? Window(*lastShown_) : nullptr)
             screen = previous->screen();
         window = factories_[Index(id)](*this);
-        const QRect area = screen->availableGeometry();
-        CentreFrame(window.get(), area);
-        if (FrameMargins(window.get()).isNull())
-            new RecentreWhenFramed(window.get(), area);
+        CentreFrame(window.get(), screen->availableGeometry());
     }
     // A window being mapped comes up in front; one already visible is raised.
     if (window->isVisible())

@@ -51,5 +51,6 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget *owner, const QString &promp
 // window font, and room for the title bar's icon and buttons.
 int MessageBoxMinimumWidth(const QString &title);
 
-// Moves a window so that its frame, title bar included, is centred on `area`.
+// Moves a window so that its frame, title bar included, is centred on `area`
+// as far as the screen allows.
 void CentreFrame(QWidget *window, const QRect &area);
