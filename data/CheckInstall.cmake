@@ -1,8 +1,8 @@
 # Installs the build into a scratch prefix and checks that every file lands
 # where a desktop looks for it, and that the files agree with each other.
 # Run as: cmake -DBUILD_DIR=... -DROOT=... -DAPP_ID=... -DICON_SIZES=... \
-#               -DBINDIR=bin -DDATADIR=share -P CheckInstall.cmake
-foreach(var BUILD_DIR ROOT APP_ID ICON_SIZES BINDIR DATADIR)
+#               -DBINDIR=bin -DDATADIR=share -DMANDIR=share/man -P CheckInstall.cmake
+foreach(var BUILD_DIR ROOT APP_ID ICON_SIZES BINDIR DATADIR MANDIR)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} not given")
   endif()
@@ -66,6 +66,40 @@ foreach(size IN LISTS ICON_SIZES)
   math(EXPR height "0x${height_hex}")
   if(NOT width EQUAL size OR NOT height EQUAL size)
     fail("${png} is ${width}x${height}, expected ${size}x${size}")
+  endif()
+endforeach()
+
+# Every program has its manual page, and every manual page names its file.
+# They and the changelog are compressed as Debian wants them: gzip at its
+# highest level (extra flags 02), with no name and no time in the header.
+file(GLOB programs ${prefix}/${BINDIR}/*)
+foreach(program IN LISTS programs)
+  get_filename_component(name ${program} NAME)
+  if(NOT EXISTS ${prefix}/${MANDIR}/man1/${name}.1.gz)
+    fail("${BINDIR}/${name} has no manual page ${MANDIR}/man1/${name}.1.gz")
+  endif()
+endforeach()
+file(GLOB man_pages ${prefix}/${MANDIR}/man1/*)
+if(NOT man_pages)
+  fail("no manual pages in ${MANDIR}/man1")
+endif()
+foreach(file IN LISTS man_pages ITEMS ${share}/doc/sorvani/changelog.gz)
+  if(NOT EXISTS ${file})
+    fail("missing: ${file}")
+    continue()
+  endif()
+  read_hex(${file} 0 9 header)
+  if(NOT header STREQUAL "1f8b08000000000002")
+    fail("${file} is not gzip -9n output (header ${header})")
+    continue()
+  endif()
+  if(NOT file MATCHES "/man1/([^/]+)\\.1\\.gz$")
+    continue()
+  endif()
+  string(TOUPPER ${CMAKE_MATCH_1} title)
+  execute_process(COMMAND gzip -dc ${file} OUTPUT_VARIABLE page RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0 OR NOT page MATCHES "\n\\.TH ${title} 1 ")
+    fail("${file} does not start the page ${title}(1)")
   endif()
 endforeach()
 
