@@ -3,7 +3,8 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-liberation2 libbenchmark-dev
-                desktop-file-utils appstream) # the last two validate the desktop files
+                desktop-file-utils appstream # validate the desktop files
+                librsvg2-bin) # renders the figures of sorvani-calc in its test
 
 # Installs the Debian packages that are not there yet; without root it prints
 # the one command to run and stops.
