@@ -45,9 +45,9 @@ std::optional<Results> ThreeSides(const Values &v)
     const auto r = SolveThreeSides(v[0], v[1], v[2]);
     if (!r)
         return std::nullopt;
-    return Results{r->angleA,        r->angleB,        r->angleC,        r->dmsA.degrees, r->dmsA.minutes,
-                   r->dmsA.seconds,  r->dmsB.degrees,  r->dmsB.minutes,  r->dmsB.seconds, r->dmsC.degrees,
-                   r->dmsC.minutes,  r->dmsC.seconds,  r->area,          r->angleSum};
+    return Results{r->angleA,       r->angleB,       r->angleC,       r->dmsA.degrees, r->dmsA.minutes,
+                   r->dmsA.seconds, r->dmsB.degrees, r->dmsB.minutes, r->dmsB.seconds, r->dmsC.degrees,
+                   r->dmsC.minutes, r->dmsC.seconds, r->area,         r->angleSum};
 }
 
 // Form4: angle A as degrees, minutes, seconds; angle B the same; side c.
@@ -95,15 +95,19 @@ std::optional<Results> TwoSides(const Values &v)
     return Results{r->DA, r->MA, r->SA, r->DC, r->MC, r->SC, r->b4, r->area4, r->P4};
 }
 
+static_assert(Width(kThreeSidesKeys) <= kMaxResults && Width(kTwoAnglesKeys) <= kMaxResults &&
+              Width(kTwoSidesKeys) <= kMaxResults);
+
 const std::array<Case, 3> kCases{{
-    {"tres-lados", "los lados a, b y c", kThreeSidesValues, kThreeSidesChecks, kInputTitle, "Error de datos...",
-     kThreeSidesKeys, Width(kThreeSidesKeys), kThreeSidesLines, ThreeSides},
+    {"tres-lados", "los lados a, b y c", kThreeSidesValues, kThreeSidesChecks, kInputTitle,
+     "Error de datos...", kThreeSidesKeys, Width(kThreeSidesKeys), kThreeSidesLines, ThreeSides},
     // The two-angles window titles its checks and its failure alike.
     {"dos-angulos", "el ángulo A en grados, minutos y segundos, el ángulo B igual, y el lado c",
-     kTwoAnglesValues, kTwoAnglesChecks, "Error de datos ...", "Error de datos ...", kTwoAnglesKeys, Width(kTwoAnglesKeys),
-     kTwoAnglesLines, TwoAngles},
+     kTwoAnglesValues, kTwoAnglesChecks, "Error de datos ...", "Error de datos ...", kTwoAnglesKeys,
+     Width(kTwoAnglesKeys), kTwoAnglesLines, TwoAngles},
     {"dos-lados", "el ángulo B en grados, minutos y segundos, y los lados a y c", kTwoSidesValues,
-     kTwoSidesChecks, kInputTitle, "Error de datos...", kTwoSidesKeys, Width(kTwoSidesKeys), kTwoSidesLines, TwoSides},
+     kTwoSidesChecks, kInputTitle, "Error de datos...", kTwoSidesKeys, Width(kTwoSidesKeys),
+     kTwoSidesLines, TwoSides},
 }};
 
 char Lower(char c)

@@ -53,7 +53,7 @@ bool IsUtf8(std::string_view text)
 }
 
 CsvReader::CsvReader(ByteSource &source, CsvLimits limits)
-    : source_(source), limits_(limits), buffer_(kBufferBytes)
+    : source_(source), limits_(limits), buffer_(std::make_unique_for_overwrite<char[]>(kBufferBytes))
 {
 }
 
@@ -62,7 +62,7 @@ bool CsvReader::Fill()
     if (ended_)
         return false;
     position_ = 0;
-    end_ = source_.Read(buffer_.data(), buffer_.size());
+    end_ = source_.Read(buffer_.get(), kBufferBytes);
     ended_ = end_ == 0;
     return !ended_;
 }

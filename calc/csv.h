@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,7 +72,7 @@ private:
 
     ByteSource &source_;
     CsvLimits limits_;
-    std::vector<char> buffer_;
+    std::unique_ptr<char[]> buffer_;
     std::size_t position_ = 0;
     std::size_t end_ = 0;
     bool ended_ = false;

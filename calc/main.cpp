@@ -5,6 +5,7 @@
 #include "worksheet.h"
 
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -53,7 +54,8 @@ std::string Usage()
 std::string Help()
 {
     std::string text = Usage();
-    text += "\nResuelve un triángulo plano como las ventanas de Sorvani, con sus mismos textos y mensajes.\n\nCasos:\n";
+    text += "\nResuelve un triángulo plano como las ventanas de Sorvani, con sus mismos textos y\n"
+            "mensajes.\n\nCasos:\n";
     for (const Case &kase : Cases()) {
         text += "  ";
         text += kase.name;
@@ -179,6 +181,9 @@ int RunCase(const Case &kase, const std::vector<std::string_view> &values, bool 
 
 int main(int argc, char **argv)
 {
+    // System messages (a file that cannot be read) in the user's language;
+    // numbers never go through the locale.
+    std::setlocale(LC_MESSAGES, "");
     // One write at the end, or per 64 KiB of a worksheet's answers.
     static char buffer[64 * 1024];
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
