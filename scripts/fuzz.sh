@@ -5,7 +5,7 @@
 # caused it is kept in build-fuzz/findings/.
 source "$(dirname "$0")/common.sh"
 SECONDS_EACH="${1:-20}"
-TARGETS=(fuzz_three_sides fuzz_two_angles_side fuzz_two_sides_angle fuzz_number_text)
+TARGETS=(fuzz_three_sides fuzz_two_angles_side fuzz_two_sides_angle fuzz_number_text fuzz_worksheet)
 
 need_packages cmake make clang libclang-rt-dev
 BUILD="$ROOT/build-fuzz"
@@ -19,8 +19,11 @@ for target in "${TARGETS[@]}"; do
   work="$BUILD/corpus/$target"
   log="$BUILD/$target.log"
   mkdir -p "$work"
+  # A target with a dictionary of its own uses it instead of the number pieces.
+  dict="$ROOT/fuzz/$target.dict"
+  [ -f "$dict" ] || dict="$ROOT/fuzz/numbers.dict"
   if "$BUILD/$target" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 \
-      -max_len=8192 -dict="$ROOT/fuzz/numbers.dict" -print_final_stats=1 \
+      -max_len=8192 -dict="$dict" -print_final_stats=1 \
       -artifact_prefix="$BUILD/findings/$target-" "$work" "$ROOT/fuzz/corpus/$target" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     echo "$target: ${runs:-?} inputs in ${SECONDS_EACH} s, no finding"

@@ -9,7 +9,7 @@ need_packages "${BUILD_PACKAGES[@]}" dpkg-dev lintian
 
 BUILD="${SORVANI_BUILD_DIR:-$ROOT/build-package}"
 # What the package holds, built alone: cpack would otherwise build every test first.
-PACKAGE_TARGETS=(sorvani sorvani_icons sorvani_docs)
+PACKAGE_TARGETS=(sorvani sorvani-calc sorvani_icons sorvani_docs)
 
 # The packaged programs are built with Debian's hardening flags (all of them:
 # stack protector, fortified functions, read-only relocations bound at start).

@@ -2,6 +2,7 @@
 // clicking the buttons, with the messages recorded; and once with real
 // message boxes, as the user sees them.
 #include "Form2.h"
+#include "SolverCases.h"
 #include "SolverWindowTest.h"
 
 #include <QMessageBox>
@@ -17,17 +18,16 @@ const QStringList kResults{"Text9", "Text10", "Text11", "Text12", "Text13", "Tex
                            "Text16", "Text17", "Text4", "Text5", "Text6", "Text7", "Text8"};
 const QStringList kAllBoxes = kSides + kResults;
 
-const QString kInputTitle = QStringLiteral("Error en la introducción de datos");
-const QString kSideA = QStringLiteral("Teclee el valor del Lado ' a '");
-const QString kSideB = QStringLiteral("Teclee el valor del Lado ' b '");
-const QString kSideC = QStringLiteral("Teclee el valor del Lado ' c '");
-const QString kFailureTitle = QStringLiteral("Error de datos...");
+using form2::kInputTitle;
+using form2::kSideA;
+using form2::kSideB;
+using form2::kSideC;
+using form2::kFailureTitle;
 const QString kHelp =
     QStringLiteral("Introduzca los valores de los lados a (menor), b (medio), y c (mayor) del triángulo");
 
 // The fourteen results of the sides 3, 4, 5, in writing order.
-const QStringList k345{"36", "52", "11.64", "53", "7", "48.36", "90", "0", "0",
-                       "36.8699", "53.1301", "90", "6", "180"};
+using form2::k345;
 
 } // namespace
 
@@ -87,21 +87,8 @@ private slots:
         QTest::addColumn<QString>("c");
         QTest::addColumn<QString>("prompt");
 
-        QTest::newRow("all empty") << "" << "" << "" << kSideA;
-        QTest::newRow("a zero, b and c fine") << "0" << "4" << "5" << kSideA;
-        QTest::newRow("a a word") << "abc" << "4" << "5" << kSideA;
-        QTest::newRow("a blanks") << "   " << "4" << "5" << kSideA;
-        QTest::newRow("a minus zero") << "-0" << "4" << "5" << kSideA;
-        QTest::newRow("a zero with exponent") << "0e5" << "4" << "5" << kSideA;
-        QTest::newRow("a a lone point") << "." << "4" << "5" << kSideA;
-        QTest::newRow("a comma first") << ",5" << "4" << "5" << kSideA;
-        QTest::newRow("a wins over b and c") << "x" << "0" << "" << kSideA;
-        QTest::newRow("b a word, c zero") << "5" << "abc" << "0" << kSideB;
-        QTest::newRow("b empty") << "3" << "" << "5" << kSideB;
-        QTest::newRow("b zero point zero") << "3" << "0.0" << "" << kSideB;
-        QTest::newRow("c zero") << "5" << "4" << "0" << kSideC;
-        QTest::newRow("c empty") << "5" << "4" << "" << kSideC;
-        QTest::newRow("c unit only") << "5" << "4" << "m" << kSideC;
+        for (const cases::Refused &row : form2::kRefused)
+            QTest::newRow(row.name) << row.inputs[0] << row.inputs[1] << row.inputs[2] << row.prompt;
     }
 
     void inputMessages()
@@ -138,17 +125,8 @@ private slots:
         QTest::addColumn<QStringList>("sides");
         QTest::addColumn<QStringList>("results");
 
-        QTest::newRow("-3 4 5") << QStringList{"-3", "4", "5"}
-                                << QStringList{"36", "52", "11.64", "126", "52", "11.64", "90", "0", "0",
-                                               "36.8699", "126.8699", "90", "6", "253.7398"};
-        QTest::newRow("3,5 read as 3") << QStringList{"3,5", "4", "5"} << k345;
-        QTest::newRow("unsorted 5 4 3") << QStringList{"5", "4", "3"}
-                                        << QStringList{"90", "0", "0", "53", "7", "48.36", "36", "52", "11.64",
-                                                       "90", "53.1301", "36.8699", "6", "180"};
-        QTest::newRow("units and blanks") << QStringList{" 3m", "4 m", "5cm"} << k345;
-        QTest::newRow("seconds reach 60") << QStringList{"8", "13", "17"}
-                                          << QStringList{"26", "56", "60", "47", "25", "53.4", "105", "37",
-                                                         "6.6", "26.95", "47.4315", "105.6185", "50.0799", "180"};
+        for (const cases::Solved &row : form2::kSolved)
+            QTest::newRow(row.name) << row.inputs << row.results;
     }
 
     void results()
@@ -168,14 +146,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("sides");
 
-        QTest::newRow("1 2 3 degenerate") << QStringList{"1", "2", "3"};
-        QTest::newRow("1 2 5 too long") << QStringList{"1", "2", "5"};
-        QTest::newRow("1 1 -2 zero sum") << QStringList{"1", "1", "-2"};
-        QTest::newRow("2e77 overflow") << QStringList{"2e77", "2e77", "2e77"};
-        QTest::newRow("1e400 in a") << QStringList{"1e400", "4", "5"};
-        QTest::newRow("1e400 in c") << QStringList{"3", "4", "1e400"};
-        QTest::newRow("-1e400 in b") << QStringList{"3", "-1e400", "5"};
-        QTest::newRow("1e308 each") << QStringList{"1e308", "1e308", "1e308"};
+        for (const cases::Failed &row : form2::kFailed)
+            QTest::newRow(row.name) << row.inputs;
     }
 
     void failure()

@@ -3,6 +3,7 @@
 #include "CaptionFit.h"
 #include "Credits.h"
 #include "Form3.h"
+#include "SolverCases.h"
 #include "SolverWindowTest.h"
 
 #include <QRadioButton>
@@ -15,17 +16,14 @@ const QStringList kInputs{"Text1", "Text2", "Text3", "Text4", "Text5"};
 const QStringList kResults{"Text6", "Text7", "Text8", "Text9", "Text10", "Text11", "Text12", "Text13", "Text14"};
 const QStringList kAllBoxes = kInputs + kResults;
 
-const QString kInputTitle = QStringLiteral("Error en la introducción de datos");
-const QString kAngleB = QStringLiteral("Teclee el valor del Ángulo ' B '");
-const QString kSideA = QStringLiteral("Teclee el valor del Lado ' a '");
-const QString kSideC = QStringLiteral("Teclee el valor del Lado ' c '");
-const QString kFailureTitle = QStringLiteral("Error de datos...");
+using form3::kInputTitle;
+using form3::kAngleB;
+using form3::kSideA;
+using form3::kSideC;
+using form3::kFailureTitle;
 
 // degrees, minutes, seconds of B; side a; side c.
-QStringList Inputs(const QString &d, const QString &m, const QString &sec, const QString &a, const QString &c)
-{
-    return {d, m, sec, a, c};
-}
+using form3::Inputs;
 
 } // namespace
 
@@ -170,18 +168,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("inputs");
         QTest::addColumn<QString>("message");
-        QTest::newRow("all empty") << Inputs("", "", "", "", "") << kAngleB;
-        QTest::newRow("texts after Borrar") << Inputs("00", "00", "00", "0.00", "0.00") << kAngleB;
-        QTest::newRow("0 degrees, 30 minutes") << Inputs("0", "30", "0", "3", "4") << kAngleB;
-        QTest::newRow("degrees as words") << Inputs("abc", "0", "0", "3", "4") << kAngleB;
-        QTest::newRow("degrees 0,5") << Inputs("0,5", "0", "0", "3", "4") << kAngleB;
-        QTest::newRow("degrees -0") << Inputs("-0", "0", "0", "3", "4") << kAngleB;
-        QTest::newRow("side a 0.00, side c empty") << Inputs("45", "0", "0", "0.00", "") << kSideA;
-        QTest::newRow("side a empty") << Inputs("45", "", "", "", "4") << kSideA;
-        QTest::newRow("side a as words") << Inputs("90", "0", "0", "abc", "4") << kSideA;
-        QTest::newRow("side c empty") << Inputs("45", "0", "0", "3", "") << kSideC;
-        QTest::newRow("side c blanks") << Inputs("45", "0", "0", "3", "   ") << kSideC;
-        QTest::newRow("side c as words, minutes negative") << Inputs("45", "-5", "", "3", "cm") << kSideC;
+        for (const cases::Refused &row : form3::kRefused)
+            QTest::newRow(row.name) << row.inputs << row.prompt;
     }
 
     void refused()
@@ -201,20 +189,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("inputs");
         QTest::addColumn<QString>("results"); // Text6 to Text14
-        QTest::newRow("right angle") << Inputs("90", "0", "0", "3", "4") << "36 52 11.64 53 7 48.36 5 6 12";
-        QTest::newRow("sides swapped") << Inputs("90", "0", "0", "4", "3") << "53 7 48.36 36 52 11.64 5 6 12";
-        QTest::newRow("equilateral") << Inputs("60", "0", "0", "5", "5") << "60 0 0 60 0 0 5 10.8253 15";
-        QTest::newRow("all three parts of B") << Inputs("45", "30", "15", "10", "7") << "90 4 8.04 44 25 37.2 7.133 24.9655 24.133";
-        QTest::newRow("straight angle") << Inputs("180", "0", "0", "3", "4") << "0 0 0 0 0 0 7 0 14";
-        QTest::newRow("negative side a") << Inputs("90", "0", "0", "-3", "4") << "36 52 11.64 126 52 11.64 5 6 6";
-        QTest::newRow("B above 180") << Inputs("200", "0", "0", "3", "4") << "8 33 25.56 11 26 34.8 6.8958 2.0521 13.8958";
-        QTest::newRow("half a degree") << Inputs("0.5", "0", "0", "3", "4") << "1 29 58.2 178 0 1.8 1.0005 0.0524 8.0005";
-        QTest::newRow("side 12cm") << Inputs("90", "0", "0", "12cm", "16") << "36 52 11.64 53 7 48.36 20 96 48";
-        QTest::newRow("long side a") << Inputs("90", "0", "0", "12", "4") << "71 33 54 18 26 5.64 12.6491 24 28.6491";
-        QTest::newRow("minutes and seconds empty") << Inputs("90", "", "", "3", "4") << "36 52 11.64 53 7 48.36 5 6 12";
-        QTest::newRow("90 minutes") << Inputs("1", "90", "0", "3", "4") << "7 26 3.48 170 3 56.52 1.0114 0.2617 8.0114";
-        QTest::newRow("7200 seconds") << Inputs("10", "0", "7200", "3", "4") << "30 20 34.8 137 39 25.2 1.2347 1.2475 8.2347";
-        QTest::newRow("negative minutes") << Inputs("91", "-60", "0", "3", "4") << "36 52 11.64 53 7 48.36 5 6 12";
+        for (const cases::Solved &row : form3::kSolved)
+            QTest::newRow(row.name) << row.inputs << row.results.join(' ');
     }
 
     void results()
@@ -258,12 +234,8 @@ private slots:
     void failure_data()
     {
         QTest::addColumn<QStringList>("inputs");
-        QTest::newRow("angle of exactly 0") << Inputs("1", "-60", "0", "5", "3");
-        QTest::newRow("side a 1e400") << Inputs("90", "0", "0", "1e400", "4");
-        QTest::newRow("side c -1e400") << Inputs("90", "0", "0", "3", "-1e400");
-        QTest::newRow("degrees 1e400") << Inputs("1e400", "0", "0", "3", "4");
-        QTest::newRow("minutes -1e400") << Inputs("90", "-1e400", "0", "3", "4");
-        QTest::newRow("sides too large to square") << Inputs("90", "0", "0", "1e200", "1e200");
+        for (const cases::Failed &row : form3::kFailed)
+            QTest::newRow(row.name) << row.inputs;
     }
 
     // A failure shows one message and leaves the earlier results on screen.

@@ -3,6 +3,7 @@
 #include "CaptionFit.h"
 #include "Credits.h"
 #include "Form4.h"
+#include "SolverCases.h"
 #include "SolverWindowTest.h"
 
 #include <QRadioButton>
@@ -18,22 +19,13 @@ const QStringList kResults{"Text4", "Text13", "Text14", "Text5", "Text6", "Text7
 const QStringList kAllBoxes{"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7",
                             "Text8", "Text9", "Text10", "Text11", "Text12", "Text13", "Text14"};
 
-const QString kTitle = QStringLiteral("Error de datos ...");
-const QString kAngleA = QStringLiteral("Introduzca el valor del ángulo A");
-const QString kAngleB = QStringLiteral("Introduzca el valor del ángulo B");
-const QString kSideC = QStringLiteral("Introduzca el valor del lado c");
+using form4::kTitle;
+using form4::kAngleA;
+using form4::kAngleB;
+using form4::kSideC;
 
-QStringList Inputs(const QString &dA, const QString &mA, const QString &sA, const QString &dB,
-                   const QString &mB, const QString &sB, const QString &c)
-{
-    return {dA, mA, sA, dB, mB, sB, c};
-}
-
-// Whole degrees only, minutes and seconds 0.
-QStringList Inputs(const QString &dA, const QString &dB, const QString &c)
-{
-    return Inputs(dA, "0", "0", dB, "0", "0", c);
-}
+// All seven texts, or whole degrees only with minutes and seconds 0.
+using form4::Inputs;
 
 } // namespace
 
@@ -190,17 +182,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("inputs");
         QTest::addColumn<QString>("message");
-        QTest::newRow("all empty") << Inputs("", "", "", "", "", "", "") << kAngleA;
-        QTest::newRow("texts after Borrar") << Inputs("0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00") << kAngleA;
-        QTest::newRow("0 degrees, 30 minutes") << Inputs("0", "30", "0", "45", "0", "0", "10") << kAngleA;
-        QTest::newRow("A as words") << Inputs("abc", "45", "10") << kAngleA;
-        QTest::newRow("A 0,5") << Inputs("0,5", "45", "10") << kAngleA;
-        QTest::newRow("B 0") << Inputs("30", "0", "10") << kAngleB;
-        QTest::newRow("B empty, c empty") << Inputs("30", "", "") << kAngleB;
-        QTest::newRow("B 0 degrees 30 minutes") << Inputs("30", "0", "0", "0", "30", "0", "10") << kAngleB;
-        QTest::newRow("c empty") << Inputs("30", "45", "") << kSideC;
-        QTest::newRow("c 0,5") << Inputs("30", "45", "0,5") << kSideC;
-        QTest::newRow("c as words, minutes negative") << Inputs("30", "-10", "", "45", "-5", "", "m") << kSideC;
+        for (const cases::Refused &row : form4::kRefused)
+            QTest::newRow(row.name) << row.inputs << row.prompt;
     }
 
     void refused()
@@ -220,19 +203,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("inputs");
         QTest::addColumn<QString>("results"); // Text4, Text13, Text14, Text5, Text6, Text7, Text8
-        QTest::newRow("30 and 45") << Inputs("30", "0", "0", "45", "0", "0", "10") << "105 0 0 5.176 7.321 18.301 22.497";
-        QTest::newRow("C rounded before the split") << Inputs("20", "30", "0", "40", "15", "30", "12.5") << "119 14 31.2 5.017 9.258 20.263 26.775";
-        QTest::newRow("C of 12.6 gives 60 seconds") << Inputs("100", "67.4", "10") << "12 35 60 45.145 42.321 208.392 97.466";
-        QTest::newRow("A + B above 180") << Inputs("100", "100", "10") << "-20 0 0 -28.794 -28.794 -141.782 -47.588";
-        QTest::newRow("negative C split by floor") << Inputs("100", "0", "0", "100", "30", "0", "10") << "-21 30 0 -28.121 -28.076 -138.249 -46.197";
-        QTest::newRow("negative c") << Inputs("45", "45", "-10") << "90 0 0 -7.071 -7.071 25 -24.142";
-        QTest::newRow("90 minutes") << Inputs("30", "90", "0", "45", "0", "0", "10") << "103 30 0 5.373 7.272 18.998 22.645";
-        QTest::newRow("A of exactly 0") << Inputs("1", "-60", "0", "90", "0", "0", "3") << "90 0 0 0 3 0 6";
-        QTest::newRow("tiny angles") << Inputs("1", "1", "1") << "178 0 0 0.5 0.5 0.004 2";
-        QTest::newRow("C of 180") << Inputs("10", "-10", "1") << "180 0 0 -3741594.634 3741594.634 324860.55 1";
-        QTest::newRow("c 12,5 is 12") << Inputs("30", "45", "12,5") << "105 0 0 6.212 8.785 26.354 26.997";
-        QTest::newRow("half a degree") << Inputs("0.5", "45", "10") << "134 30 0 0.122 9.914 0.433 20.036";
-        QTest::newRow("minutes and seconds empty") << Inputs("30", "", "", "45", "", "", "10") << "105 0 0 5.176 7.321 18.301 22.497";
+        for (const cases::Solved &row : form4::kSolved)
+            QTest::newRow(row.name) << row.inputs << row.results.join(' ');
     }
 
     void results()
@@ -276,13 +248,8 @@ private slots:
     void failure_data()
     {
         QTest::addColumn<QStringList>("inputs");
-        QTest::newRow("90 and 90") << Inputs("90", "90", "5");
-        QTest::newRow("60 30 and 119 30") << Inputs("60", "30", "0", "119", "30", "0", "1");
-        QTest::newRow("c 1e400") << Inputs("30", "45", "1e400");
-        QTest::newRow("degrees of A 1e400") << Inputs("1e400", "45", "10");
-        QTest::newRow("seconds of A 1e400") << Inputs("30", "0", "1e400", "45", "0", "0", "10");
-        QTest::newRow("minutes of B -1e400") << Inputs("30", "0", "0", "45", "-1e400", "0", "10");
-        QTest::newRow("c too large to square") << Inputs("30", "45", "1e200");
+        for (const cases::Failed &row : form4::kFailed)
+            QTest::newRow(row.name) << row.inputs;
     }
 
     // A failure says so once and leaves the earlier results on screen.

@@ -1,0 +1,287 @@
+// sorvani-calc: the three solutions of the windows from a terminal, for one
+// triangle or a whole worksheet, with the windows' texts digit for digit.
+#include "cases.h"
+#include "figure.h"
+#include "numeric.h"
+#include "output.h"
+#include "worksheet.h"
+
+#include <cerrno>
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using namespace calc;
+
+constexpr int kSolved = 0;
+constexpr int kRefused = 1; // refused input or calculation failure
+constexpr int kWrongUse = 2;
+
+class FileSink : public ByteSink {
+public:
+    explicit FileSink(std::FILE *file) : file_(file) {}
+    void Write(std::string_view bytes) override { std::fwrite(bytes.data(), 1, bytes.size(), file_); }
+
+private:
+    std::FILE *file_;
+};
+
+void Print(std::FILE *file, std::string_view text)
+{
+    std::fwrite(text.data(), 1, text.size(), file);
+}
+
+std::string Usage()
+{
+    std::string text;
+    for (const Case &kase : Cases()) {
+        text += text.empty() ? "Uso: " : "     ";
+        text += "sorvani-calc [OPCIONES] ";
+        text += kase.name;
+        for (std::string_view value : kase.values) {
+            text += ' ';
+            text += value;
+        }
+        text += '\n';
+    }
+    text += "     sorvani-calc --lote HOJA.csv   (o - para la entrada estándar)\n";
+    return text;
+}
+
+std::string Help()
+{
+    std::string text = Usage();
+    text += "\nResuelve un triángulo plano como las ventanas de Sorvani, con sus mismos textos y\n"
+            "mensajes.\n\nCasos:\n";
+    for (const Case &kase : Cases()) {
+        text += "  ";
+        text += kase.name;
+        text.append(14 - kase.name.size(), ' ');
+        text += kase.description;
+        text += '\n';
+    }
+    text += "\nCada valor se lee como la ventana lee su casilla: \"12cm\" es 12, \"3,5\" es 3 (la coma\n"
+            "termina el número) y un valor vacío es 0. Tras el nombre del caso todo es un valor,\n"
+            "también uno que empieza por \"-\".\n"
+            "\nOpciones:\n"
+            "  --json         un objeto JSON con los textos de los resultados\n"
+            "  --lote HOJA    responde cada fila de una hoja CSV con \";\" entre campos\n"
+            "  --svg FICHERO  escribe además el triángulo resuelto, a escala, como figura SVG\n"
+            "  --help         esta ayuda\n"
+            "  --version      la versión\n"
+            "\nSalida: una línea por resultado, con las etiquetas y unidades de la ventana:\n";
+    for (const Case &kase : Cases()) {
+        text += "  ";
+        text += kase.name;
+        text += ":\n";
+        for (std::string_view line : kase.lines) {
+            text += "    ";
+            // The placeholders of the table, shown as "…".
+            for (std::size_t open; (open = line.find('{')) != line.npos;) {
+                text += line.substr(0, open);
+                text += "…";
+                line.remove_prefix(line.find('}', open) + 1);
+            }
+            text += line;
+            text += '\n';
+        }
+    }
+    text += "\nClaves de --json (textos entre comillas; _gms: grados, minutos y segundos):\n";
+    for (const Case &kase : Cases()) {
+        text += "  ";
+        text += kase.name;
+        text += ":";
+        text.append(13 - kase.name.size(), ' ');
+        for (const Key &key : kase.keys) {
+            text += ' ';
+            text += key.name;
+        }
+        text += '\n';
+    }
+    text += "  un dato rechazado o un cálculo imposible: {\"error\": {\"titulo\": …, \"mensaje\": …}}\n"
+            "\nHoja (--lote, - lee la entrada estándar): cada fila es el caso y sus valores, separados\n"
+            "por \";\" y entrecomillados como dice RFC 4180; se saltan las filas vacías y las que\n"
+            "empiezan por \"#\", y los campos vacíos tras el último valor. La respuesta es CSV con\n"
+            "\";\": la cabecera \"caso;valores;resultados\", y por cada fila el caso y sus valores tal\n"
+            "como venían, seguidos de los resultados en el orden de las claves JSON (cada _gms en\n"
+            "tres campos), o del título y el texto del mensaje.\n";
+    const CsvLimits limits;
+    text += "Una fila de más de " + std::to_string(limits.fields) + " campos, con un campo de más de " +
+            std::to_string(limits.fieldBytes) + " bytes, de más de " + std::to_string(limits.rowBytes) +
+            " bytes,\ncon un byte nulo, que no es UTF-8 o con comillas sin cerrar no se responde: se\n"
+            "nombra (\"fila N\", contando todas las filas) y se sigue con la siguiente.\n";
+    text += "\nEstado de salida:\n"
+            "  0  resuelto; en --lote, todas las filas leídas y respondidas\n"
+            "  1  dato rechazado o cálculo imposible (sin --json el mensaje va a la salida de errores)\n"
+            "  2  uso incorrecto, hoja o fichero ilegible, o alguna fila de la hoja sin respuesta\n"
+            "     (caso desconocido, número de valores equivocado, fila ilegible: se nombra la fila\n"
+            "     y se responden todas las demás)\n";
+    return text;
+}
+
+int WrongUse(const std::string &problem)
+{
+    Print(stderr, "sorvani-calc: " + problem + "\n" + Usage() + "Más información: sorvani-calc --help\n");
+    return kWrongUse;
+}
+
+// Anything left in the output buffer that cannot be written is an error too.
+int Finish(int status)
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "sorvani-calc: no se pudo escribir la salida: %s\n", std::strerror(errno));
+        return kWrongUse;
+    }
+    return status;
+}
+
+int RunWorksheet(std::string_view path)
+{
+    std::FILE *file = stdin;
+    if (path != "-") {
+        file = std::fopen(std::string(path).c_str(), "rb");
+        if (!file) {
+            std::fprintf(stderr, "sorvani-calc: no se puede leer «%.*s»: %s\n", int(path.size()), path.data(),
+                         std::strerror(errno));
+            return kWrongUse;
+        }
+    }
+    FileSource source(file);
+    FileSink out(stdout);
+    FileSink problems(stderr);
+    const WorksheetSummary summary = AnswerWorksheet(source, out, problems);
+    const bool failed = source.Failed();
+    const int error = errno;
+    if (file != stdin)
+        std::fclose(file);
+    if (failed) {
+        std::fprintf(stderr, "sorvani-calc: error al leer «%.*s»: %s\n", int(path.size()), path.data(),
+                     std::strerror(error));
+        return Finish(kWrongUse);
+    }
+    return Finish(summary.bad > 0 ? kWrongUse : kSolved);
+}
+
+// The solved triangle with the texts the answer gives its parts.
+Figure FigureOf(const Case &kase, const Answer &answer)
+{
+    const auto number = [&](Part part) { return part.result ? answer.results[part.index] : answer.values[part.index]; };
+    const auto side = [&](Part part) { return FigureSide{number(part), NumberText(number(part))}; };
+    const auto angle = [&](const std::array<Part, 3> &parts) {
+        const double d = number(parts[0]), m = number(parts[1]), s = number(parts[2]);
+        return FigureAngle{(d + m / 60) + s / 3600, DmsText(d, m, s)};
+    };
+    const FigureParts &parts = kase.figure;
+    return {side(parts.sides[0]), side(parts.sides[1]), side(parts.sides[2]),
+            angle(parts.angles[0]), angle(parts.angles[1]), angle(parts.angles[2])};
+}
+
+int WriteFigure(const Case &kase, const Answer &answer, std::string_view path)
+{
+    const std::optional<std::string> svg = TriangleSvg(FigureOf(kase, answer));
+    if (!svg) {
+        Print(stderr, "sorvani-calc: este triángulo no se puede dibujar: hace falta que cada lado sea positivo y "
+                      "cada ángulo esté entre 0 y 180 grados\n");
+        return kRefused;
+    }
+    std::FILE *file = std::fopen(std::string(path).c_str(), "wb");
+    bool written = file && std::fwrite(svg->data(), 1, svg->size(), file) == svg->size();
+    written = file && std::fclose(file) == 0 && written;
+    if (!written) {
+        std::fprintf(stderr, "sorvani-calc: no se puede escribir «%.*s»: %s\n", int(path.size()), path.data(),
+                     std::strerror(errno));
+        return kWrongUse;
+    }
+    return kSolved;
+}
+
+int RunCase(const Case &kase, const std::vector<std::string_view> &values, bool json, const std::string_view *svg)
+{
+    const Answer answer = AnswerCase(kase, values);
+    if (json) {
+        Print(stdout, JsonAnswer(kase, answer) + "\n");
+    } else if (answer.solved) {
+        Print(stdout, TextAnswer(kase, answer));
+    } else {
+        Print(stderr, std::string(answer.title) + "\n" + std::string(answer.message) + "\n");
+    }
+    if (!answer.solved)
+        return Finish(kRefused);
+    // The results come first, whatever becomes of the figure.
+    const int status = Finish(kSolved);
+    return status == kSolved && svg ? WriteFigure(kase, answer, *svg) : status;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // System messages (a file that cannot be read) in the user's language;
+    // numbers never go through the locale.
+    std::setlocale(LC_MESSAGES, "");
+    // One write at the end, or per 64 KiB of a worksheet's answers.
+    static char buffer[64 * 1024];
+    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    bool json = false;
+    const std::string_view *sheet = nullptr;
+    const std::string_view *svg = nullptr;
+    std::size_t next = 0;
+    // Options come before the case name; after it every argument is a value.
+    for (; next < args.size(); ++next) {
+        const std::string_view arg = args[next];
+        if (arg == "--help" || arg == "-h") {
+            Print(stdout, Help());
+            return Finish(kSolved);
+        }
+        if (arg == "--version") {
+            Print(stdout, "sorvani-calc " SORVANI_VERSION "\n");
+            return Finish(kSolved);
+        }
+        if (arg == "--json") {
+            json = true;
+        } else if (arg == "--lote") {
+            if (sheet)
+                return WrongUse("--lote se da una sola vez");
+            if (next + 1 == args.size())
+                return WrongUse("falta la hoja tras --lote");
+            sheet = &args[++next];
+        } else if (arg == "--svg") {
+            if (svg)
+                return WrongUse("--svg se da una sola vez");
+            if (next + 1 == args.size())
+                return WrongUse("falta el fichero tras --svg");
+            svg = &args[++next];
+        } else if (arg.starts_with('-') && arg != "-") {
+            return WrongUse("opción desconocida «" + std::string(arg) + "»");
+        } else {
+            break;
+        }
+    }
+
+    if (sheet) {
+        if (next < args.size())
+            return WrongUse("sobra «" + std::string(args[next]) + "» tras la hoja");
+        if (json)
+            return WrongUse("--json no se combina con --lote: la hoja se responde en CSV");
+        if (svg)
+            return WrongUse("--svg dibuja un solo triángulo y no se combina con --lote");
+        return RunWorksheet(*sheet);
+    }
+    if (next == args.size())
+        return WrongUse("falta el caso");
+    const Case *kase = FindCase(args[next]);
+    if (!kase)
+        return WrongUse("caso desconocido «" + std::string(args[next]) + "»");
+    const std::vector<std::string_view> values(args.begin() + std::ptrdiff_t(next) + 1, args.end());
+    if (values.size() != kase->values.size()) {
+        return WrongUse(ValuesNeeded(*kase) + " y se dieron " + std::to_string(values.size()));
+    }
+    return RunCase(*kase, values, json, svg);
+}

@@ -1,0 +1,180 @@
+// sorvani-calc --lote: any bytes as a worksheet. Every row must be answered,
+// skipped or reported; the answers must not depend on how the bytes arrive;
+// and the answers must read back as a worksheet whose every row is the answer
+// of its own case and values.
+#include "cases.h"
+#include "csv.h"
+#include "harness.h"
+#include "output.h"
+#include "worksheet.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Hands the bytes out in pieces of at most piece bytes.
+class Pieces : public calc::ByteSource {
+public:
+    Pieces(std::string_view bytes, std::size_t piece) : rest_(bytes), piece_(piece) {}
+    std::size_t Read(char *buffer, std::size_t size) override
+    {
+        const std::size_t n = std::min({size, piece_, rest_.size()});
+        std::memcpy(buffer, rest_.data(), n);
+        rest_.remove_prefix(n);
+        return n;
+    }
+
+private:
+    std::string_view rest_;
+    std::size_t piece_;
+};
+
+class Collect : public calc::ByteSink {
+public:
+    void Write(std::string_view bytes) override { text.append(bytes); }
+    std::string text;
+};
+
+struct Outcome {
+    std::string out;
+    std::string problems;
+    calc::WorksheetSummary summary;
+};
+
+Outcome Answer(std::string_view sheet, std::size_t piece, calc::CsvLimits limits)
+{
+    Pieces source(sheet, piece);
+    Collect out, problems;
+    const calc::WorksheetSummary summary = calc::AnswerWorksheet(source, out, problems, limits);
+    return {std::move(out.text), std::move(problems.text), summary};
+}
+
+// Undoes AppendJsonString; fails on anything it would not have written.
+std::string JsonDecoded(std::string_view json)
+{
+    if (json.size() < 2 || json.front() != '"' || json.back() != '"')
+        fuzz::Fail("a JSON string without its quotes", json);
+    std::string text;
+    for (std::size_t i = 1; i + 1 < json.size(); ++i) {
+        const char c = json[i];
+        if (static_cast<unsigned char>(c) < 0x20 || c == '"')
+            fuzz::Fail("a JSON string holds a raw control character or quote", json);
+        if (c != '\\') {
+            text += c;
+            continue;
+        }
+        if (++i + 1 >= json.size())
+            fuzz::Fail("a JSON string ends in a backslash", json);
+        switch (json[i]) {
+        case '"': text += '"'; break;
+        case '\\': text += '\\'; break;
+        case 'n': text += '\n'; break;
+        case 'r': text += '\r'; break;
+        case 't': text += '\t'; break;
+        case 'b': text += '\b'; break;
+        case 'f': text += '\f'; break;
+        case 'u':
+            if (i + 5 >= json.size())
+                fuzz::Fail("a short \\u escape", json);
+            text += char(std::stoi(std::string(json.substr(i + 1, 4)), nullptr, 16));
+            i += 4;
+            break;
+        default:
+            fuzz::Fail("an unknown JSON escape", json);
+        }
+    }
+    return text;
+}
+
+void CheckProblems(const Outcome &outcome)
+{
+    std::string_view rest = outcome.problems;
+    std::size_t lines = 0;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        if (end == rest.npos)
+            fuzz::Fail("a problem line without its line feed", rest);
+        const std::string_view line = rest.substr(0, end);
+        if (!line.starts_with("sorvani-calc: fila ") || !calc::IsUtf8(line))
+            fuzz::Fail("a problem line that does not name its row", line);
+        if (std::ranges::any_of(line, [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+            fuzz::Fail("a problem line with a control character", line);
+        rest.remove_prefix(end + 1);
+        ++lines;
+    }
+    if (lines != outcome.summary.bad)
+        fuzz::Fail("bad rows and problem lines differ in number", outcome.problems);
+}
+
+// The answers read as a worksheet: the header, then per row its case, its
+// values and what answering those values again gives.
+void CheckAnswersReadBack(const Outcome &outcome)
+{
+    Pieces source(outcome.out, outcome.out.size() + 1);
+    calc::CsvReader reader(source);
+    calc::Record record;
+    if (!reader.Next(record) || record.fields != std::vector<std::string>{"caso", "valores", "resultados"})
+        fuzz::Fail("the answers do not start with the header", outcome.out);
+    std::size_t rows = 0;
+    while (reader.Next(record)) {
+        ++rows;
+        if (record.problem != calc::RowProblem::None)
+            fuzz::Fail("an answer row does not read back", outcome.out);
+        const calc::Case *kase = calc::FindCase(record.fields.front());
+        const std::size_t count = kase ? kase->values.size() : 0;
+        if (!kase || record.fields.size() < 1 + count)
+            fuzz::Fail("an answer row without its case and values", record.fields.front());
+        std::vector<std::string_view> values(record.fields.begin() + 1, record.fields.begin() + 1 + long(count));
+        const calc::Answer answer = calc::AnswerCase(*kase, values);
+        std::vector<std::string_view> expected;
+        if (answer.solved)
+            expected.assign(answer.texts.begin(), answer.texts.begin() + long(kase->results));
+        else
+            expected = {answer.title, answer.message};
+        if (!std::ranges::equal(expected, std::span(record.fields).subspan(1 + count)))
+            fuzz::Fail("an answer row is not the answer of its values", outcome.out);
+
+        for (std::string_view field : record.fields) {
+            std::string json;
+            calc::AppendJsonString(json, field);
+            if (JsonDecoded(json) != field)
+                fuzz::Fail("a JSON string does not decode to its text", field);
+        }
+        if (answer.solved) {
+            const std::string text = calc::TextAnswer(*kase, answer);
+            for (std::size_t i = 0; i < kase->results; ++i) {
+                if (text.find(answer.texts[i]) == text.npos)
+                    fuzz::Fail("a result missing from the text output", text);
+            }
+        }
+    }
+    if (rows != outcome.summary.answered)
+        fuzz::Fail("answered rows and answer rows differ in number", outcome.out);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    // The first byte picks the limits and how the bytes arrive: small limits
+    // let short inputs reach every refusal.
+    const bool small = (data[0] & 1) != 0;
+    const calc::CsvLimits limits = small ? calc::CsvLimits{10, 24, 160} : calc::CsvLimits{};
+    const std::size_t piece = 1 + (data[0] >> 1) % 8;
+    const std::string_view sheet(reinterpret_cast<const char *>(data) + 1, size - 1);
+
+    const Outcome whole = Answer(sheet, sheet.size() + 1, limits);
+    const Outcome pieces = Answer(sheet, piece, limits);
+    if (whole.out != pieces.out || whole.problems != pieces.problems)
+        fuzz::Fail("the answers depend on how the bytes arrive", sheet);
+
+    const calc::WorksheetSummary &summary = whole.summary;
+    if (summary.rows != summary.answered + summary.skipped + summary.bad)
+        fuzz::Fail("a row neither answered, skipped nor reported", sheet);
+    CheckProblems(whole);
+    CheckAnswersReadBack(whole);
+    return 0;
+}

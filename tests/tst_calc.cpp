@@ -1,0 +1,467 @@
+// sorvani-calc run as a user runs it: every row the solver windows' tests
+// know gives the window's texts or message; a worksheet round trip; the exit
+// statuses; worksheets with bad rows.
+#include "SolverCases.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int status = -1; // -1: crashed or did not finish
+    QByteArray out;
+    QByteArray err;
+};
+
+Run Calc(const QStringList &args, const QByteArray &input = {})
+{
+    QProcess process;
+    process.start(QStringLiteral(SORVANI_CALC), args);
+    if (!process.waitForStarted())
+        return {};
+    process.write(input);
+    process.closeWriteChannel();
+    Run run;
+    if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit)
+        run.status = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+// How sorvani-calc names each case, its JSON keys in order, and, for every
+// box the window writes, in the order it writes them, the key (and for a
+// split angle the place) where sorvani-calc puts the same text.
+struct CalcCase {
+    QString command;
+    QStringList keys;
+    QStringList windowOrder;
+    QString inputTitle;
+    QString failureTitle;
+    const std::vector<cases::Solved> &solved;
+    const std::vector<cases::Refused> &refused;
+    const std::vector<cases::Failed> &failed;
+};
+
+const std::vector<CalcCase> &CalcCases()
+{
+    static const std::vector<CalcCase> all{
+        {"tres-lados", {"A", "B", "C", "A_gms", "B_gms", "C_gms", "area", "suma_angular"},
+         {"A_gms/0", "A_gms/1", "A_gms/2", "B_gms/0", "B_gms/1", "B_gms/2", "C_gms/0", "C_gms/1", "C_gms/2", "A", "B",
+          "C", "area", "suma_angular"},
+         form2::kInputTitle, form2::kFailureTitle, form2::kSolved, form2::kRefused, form2::kFailed},
+        {"dos-angulos", {"C_gms", "a", "b", "area", "perimetro"},
+         {"C_gms/0", "C_gms/1", "C_gms/2", "a", "b", "area", "perimetro"}, form4::kTitle, form4::kTitle,
+         form4::kSolved, form4::kRefused, form4::kFailed},
+        {"dos-lados", {"A_gms", "C_gms", "b", "area", "perimetro"},
+         {"A_gms/0", "A_gms/1", "A_gms/2", "C_gms/0", "C_gms/1", "C_gms/2", "b", "area", "perimetro"},
+         form3::kInputTitle, form3::kFailureTitle, form3::kSolved, form3::kRefused, form3::kFailed},
+    };
+    return all;
+}
+
+// The window's result texts placed under sorvani-calc's keys.
+QJsonObject Expected(const CalcCase &kase, const QStringList &results)
+{
+    QJsonObject object;
+    for (qsizetype i = 0; i < results.size(); ++i) {
+        const QStringList path = kase.windowOrder[i].split(QLatin1Char('/'));
+        if (path.size() == 1) {
+            object[path[0]] = results[i];
+        } else {
+            QJsonArray split = object[path[0]].toArray();
+            while (split.size() <= path[1].toInt())
+                split.append(QString());
+            split[path[1].toInt()] = results[i];
+            object[path[0]] = split;
+        }
+    }
+    return object;
+}
+
+QJsonObject Error(const QString &title, const QString &message)
+{
+    return {{"error", QJsonObject{{"titulo", title}, {"mensaje", message}}}};
+}
+
+// An answer as the fields of a worksheet row: the texts in key order, each
+// split angle as three fields; or the title and the message.
+QStringList Fields(const CalcCase &kase, const QJsonObject &answer)
+{
+    if (answer.contains("error"))
+        return {answer["error"]["titulo"].toString(), answer["error"]["mensaje"].toString()};
+    QStringList fields;
+    for (const QString &key : kase.keys) {
+        if (answer[key].isArray()) {
+            for (const QJsonValue &text : answer[key].toArray())
+                fields << text.toString();
+        } else {
+            fields << answer[key].toString();
+        }
+    }
+    return fields;
+}
+
+// Every row of every case: name, command, inputs, exit status, answer.
+template <typename Visit>
+void ForEachRow(Visit visit)
+{
+    for (const CalcCase &kase : CalcCases()) {
+        for (const cases::Solved &row : kase.solved)
+            visit(kase, row.name, row.inputs, 0, Expected(kase, row.results));
+        for (const cases::Refused &row : kase.refused)
+            visit(kase, row.name, row.inputs, 1, Error(kase.inputTitle, row.prompt));
+        for (const cases::Failed &row : kase.failed)
+            visit(kase, row.name, row.inputs, 1, Error(kase.failureTitle, cases::kFailureMessage));
+    }
+}
+
+// RFC 4180 with ";", records ending in a line feed.
+QList<QStringList> ParseCsv(const QByteArray &bytes)
+{
+    QList<QStringList> records;
+    QStringList record;
+    QByteArray field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (quoted) {
+            if (c != '"')
+                field += c;
+            else if (i + 1 < bytes.size() && bytes[i + 1] == '"')
+                field += bytes[++i];
+            else
+                quoted = false;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ';' || c == '\n') {
+            record << QString::fromUtf8(field);
+            field.clear();
+            if (c == '\n') {
+                records << record;
+                record.clear();
+            }
+        } else {
+            field += c;
+        }
+    }
+    return records;
+}
+
+QByteArray CsvField(const QString &text)
+{
+    QByteArray field = text.toUtf8();
+    if (field.contains(';') || field.contains('"') || field.contains('\n') || field.contains('\r'))
+        field = '"' + field.replace("\"", "\"\"") + '"';
+    return field;
+}
+
+} // namespace
+
+class TestCalc : public QObject {
+    Q_OBJECT
+
+private slots:
+    void answers_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QJsonObject>("expected");
+        QTest::addColumn<QStringList>("keys"); // in the order they must come
+        ForEachRow([](const CalcCase &kase, const char *name, const QStringList &inputs, int status,
+                      const QJsonObject &expected) {
+            QTest::addRow("%s: %s", qPrintable(kase.command), name)
+                << QStringList{kase.command} + inputs << status << expected
+                << (status == 0 ? kase.keys : QStringList{"error"});
+        });
+    }
+
+    // --json gives the window's texts under their keys, in key order; text
+    // mode gives a refusal or failure as the title and message on stderr.
+    void answers()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QJsonObject, expected);
+        QFETCH(QStringList, keys);
+
+        const Run json = Calc(QStringList{"--json"} + args);
+        QCOMPARE(json.status, status);
+        QVERIFY(json.err.isEmpty());
+        QVERIFY(json.out.endsWith('\n'));
+        QJsonParseError error;
+        QCOMPARE(QJsonDocument::fromJson(json.out, &error).object(), expected);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        qsizetype at = 0;
+        for (const QString &key : keys) {
+            const qsizetype found = json.out.indexOf('"' + key.toUtf8() + "\":");
+            QVERIFY2(found >= at, qPrintable(key + " out of order"));
+            at = found;
+        }
+
+        const Run text = Calc(args);
+        QCOMPARE(text.status, status);
+        if (status != 0) {
+            QVERIFY(text.out.isEmpty());
+            const QJsonValue message = std::as_const(expected)["error"];
+            QCOMPARE(QString::fromUtf8(text.err),
+                     message["titulo"].toString() + u'\n' + message["mensaje"].toString() + u'\n');
+        }
+    }
+
+    // The lines a person reads: the window's labels and units.
+    void textOutput_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("lines");
+        QTest::newRow("tres-lados") << (QStringList{"tres-lados"} + form2::kSolved[0].inputs)
+                                    << "Ángulo A = 36.8699 grados = 36° 52′ 11.64″\n"
+                                       "Ángulo B = 126.8699 grados = 126° 52′ 11.64″\n"
+                                       "Ángulo C = 90 grados = 90° 0′ 0″\n"
+                                       "Área = 6 m2\n"
+                                       "Suma angular = 253.7398 grados\n";
+        QTest::newRow("dos-angulos") << (QStringList{"dos-angulos"} + form4::kSolved[3].inputs)
+                                     << "Ángulo C = -20° 0′ 0″\n"
+                                        "Lado a = -28.794 m\n"
+                                        "Lado b = -28.794 m\n"
+                                        "Superficie = -141.782 m2\n"
+                                        "Perímetro = -47.588 m\n";
+        QTest::newRow("dos-lados") << (QStringList{"dos-lados"} + form3::kSolved[3].inputs)
+                                   << "Ángulo A = 90° 4′ 8.04″\n"
+                                      "Ángulo C = 44° 25′ 37.2″\n"
+                                      "Lado b = 7.133 m\n"
+                                      "Superficie = 24.9655 m2\n"
+                                      "Perímetro = 24.133 m\n";
+    }
+
+    void textOutput()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, lines);
+        const Run run = Calc(args);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(QString::fromUtf8(run.out), lines);
+        QVERIFY(run.err.isEmpty());
+    }
+
+    // Every row twice, once as a spreadsheet writes it and once with a quote,
+    // a ";" and a line break after each value, which the window's reading
+    // ignores; between them a comment, blank rows and CR LF line ends.
+    void worksheetRoundTrip()
+    {
+        const QByteArray tail = "\" ;x\r\ny";
+        QByteArray sheet = "# hoja de prueba; con \"comillas\"\r\n\r\n;;;;\r\n";
+        QList<QStringList> expected{{"caso", "valores", "resultados"}};
+        ForEachRow([&](const CalcCase &kase, const char *, const QStringList &inputs, int,
+                       const QJsonObject &answer) {
+            for (const QByteArray &suffix : {QByteArray(), tail}) {
+                QStringList row{kase.command};
+                for (const QString &input : inputs)
+                    row << input + QString::fromUtf8(suffix);
+                QByteArrayList fields;
+                for (const QString &field : row)
+                    fields << CsvField(field);
+                sheet += fields.join(';') + "\r\n";
+                expected << row + Fields(kase, answer);
+            }
+        });
+
+        const Run run = Calc({"--lote", "-"}, sheet);
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.err.isEmpty());
+        QVERIFY(run.out.endsWith('\n'));
+        const QList<QStringList> records = ParseCsv(run.out);
+        QCOMPARE(records.size(), expected.size());
+        for (qsizetype i = 0; i < records.size(); ++i)
+            QCOMPARE(records[i], expected[i]);
+    }
+
+    void exitStatus_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("out"); // what standard output holds
+        QTest::addColumn<QString>("err"); // what standard error holds
+
+        const QString usage = "\nUso: sorvani-calc [OPCIONES] tres-lados A B C\n";
+        QTest::newRow("no arguments") << QStringList{} << 2 << "" << "falta el caso" + usage;
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << "Estado de salida:" << "";
+        QTest::newRow("--version") << QStringList{"--version"} << 0 << "sorvani-calc 1.3\n" << "";
+        QTest::newRow("unknown case") << QStringList{"cuatro-lados", "1", "2", "3", "4"} << 2 << ""
+                                      << "caso desconocido «cuatro-lados»" + usage;
+        QTest::newRow("too few values") << QStringList{"tres-lados", "3", "4"} << 2 << ""
+                                        << "«tres-lados» lleva 3 valores (A B C) y se dieron 2" + usage;
+        QTest::newRow("option after the case is a value") << QStringList{"tres-lados", "3", "4", "5", "--json"} << 2
+                                                          << "" << "lleva 3 valores (A B C) y se dieron 4";
+        QTest::newRow("negative value after the case") << QStringList{"dos-lados", "90", "0", "0", "-3", "4"} << 0
+                                                       << "Ángulo C = 126° 52′ 11.64″" << "";
+        QTest::newRow("capitals in the case") << QStringList{"Tres-Lados", "3", "4", "5"} << 0 << "Área = 6 m2" << "";
+        QTest::newRow("unknown option") << QStringList{"--xml", "tres-lados", "3", "4", "5"} << 2 << ""
+                                        << "opción desconocida «--xml»" + usage;
+        QTest::newRow("refused") << QStringList{"tres-lados", "3", "0", "5"} << 1 << ""
+                                 << "Error en la introducción de datos\nTeclee el valor del Lado ' b '\n";
+        QTest::newRow("failure") << QStringList{"dos-angulos", "90", "0", "0", "90", "0", "0", "5"} << 1 << ""
+                                 << "Error de datos ...\n ERROR DE CÁLCULO \n";
+        QTest::newRow("--json refusal on stdout") << QStringList{"--json", "dos-lados", "0", "0", "0", "3", "4"} << 1
+                                                  << "{\"error\":{\"titulo\":" << "";
+        QTest::newRow("--json failure keeps line feeds escaped")
+            << QStringList{"--json", "tres-lados", "1", "2", "3"} << 1
+            << "\"mensaje\":\" ERROR DE CÁLCULO \\nSe han introducido" << "";
+        QTest::newRow("--lote without a sheet") << QStringList{"--lote"} << 2 << "" << "falta la hoja tras --lote";
+        QTest::newRow("--lote twice") << QStringList{"--lote", "-", "--lote", "-"} << 2 << "" << "una sola vez";
+        QTest::newRow("--lote and a case") << QStringList{"--lote", "-", "tres-lados"} << 2 << ""
+                                           << "sobra «tres-lados»";
+        QTest::newRow("--lote and --json") << QStringList{"--json", "--lote", "-"} << 2 << ""
+                                           << "--json no se combina con --lote";
+        QTest::newRow("unreadable sheet") << QStringList{"--lote", "/nonexistent/hoja.csv"} << 2 << ""
+                                          << "no se puede leer «/nonexistent/hoja.csv»";
+        QTest::newRow("a directory as the sheet") << QStringList{"--lote", "/"} << 2 << "caso;valores;resultados\n"
+                                                  << "error al leer «/»";
+        QTest::newRow("empty sheet") << QStringList{"--lote", "-"} << 0 << "caso;valores;resultados\n" << "";
+        QTest::newRow("--svg without a file") << QStringList{"--svg"} << 2 << "" << "falta el fichero tras --svg";
+        QTest::newRow("--svg and --lote") << QStringList{"--svg", "f.svg", "--lote", "-"} << 2 << ""
+                                          << "no se combina con --lote";
+        QTest::newRow("--svg of a refused input") << QStringList{"--svg", "/nonexistent/f.svg", "tres-lados", "0", "4", "5"}
+                                                  << 1 << "" << "Teclee el valor del Lado ' a '";
+        QTest::newRow("--svg into a folder that is not there")
+            << QStringList{"--svg", "/nonexistent/f.svg", "tres-lados", "3", "4", "5"} << 2 << "Área = 6 m2"
+            << "no se puede escribir «/nonexistent/f.svg»";
+    }
+
+    // --svg: the solved triangle as a figure that parses as XML and names
+    // its parts, after the results; one that cannot be drawn is refused.
+    void figure_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("labels");
+        QTest::newRow("three sides") << QStringList{"tres-lados", "3", "4", "5"} << 0
+                                     << QStringList{"a = 3", "c = 5", "36° 52′ 11.64″", "90° 0′ 0″"};
+        QTest::newRow("two angles") << QStringList{"dos-angulos", "20", "30", "0", "40", "15", "30", "12.5"} << 0
+                                    << QStringList{"a = 5.017", "c = 12.5", "20° 30′ 0″", "119° 14′ 31.2″"};
+        QTest::newRow("two sides") << QStringList{"dos-lados", "45", "30", "15", "10", "7"} << 0
+                                   << QStringList{"b = 7.133", "45° 30′ 15″", "90° 4′ 8.04″"};
+        QTest::newRow("flat: angles of 0") << QStringList{"dos-lados", "180", "0", "0", "3", "4"} << 1 << QStringList{};
+        QTest::newRow("a negative side") << QStringList{"tres-lados", "-3", "4", "5"} << 1 << QStringList{};
+        QTest::newRow("a negative angle") << QStringList{"dos-angulos", "100", "0", "0", "100", "0", "0", "10"} << 1
+                                          << QStringList{};
+    }
+
+    void figure()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QStringList, labels);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("figura.svg");
+        const Run run = Calc(QStringList{"--svg", path} + args);
+        QCOMPARE(run.status, status);
+        QVERIFY(run.out.startsWith("Ángulo"));
+        QFile file(path);
+        if (status != 0) {
+            QVERIFY(run.err.contains("no se puede dibujar"));
+            QVERIFY(!file.exists());
+            return;
+        }
+        QVERIFY(run.err.isEmpty());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QStringList texts;
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+                texts << xml.readElementText();
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        for (const QString &label : labels)
+            QVERIFY2(texts.contains(label), qPrintable(label + " not in " + texts.join(" | ")));
+    }
+
+    void exitStatus()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        const Run run = Calc(args);
+        QCOMPARE(run.status, status);
+        QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.contains(out.toUtf8()), run.out.constData());
+        QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err.toUtf8()), run.err.constData());
+    }
+
+    // A bad row is named, and every other row is answered.
+    void badWorksheet_data()
+    {
+        QTest::addColumn<QByteArray>("sheet");
+        QTest::addColumn<int>("answered");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");
+
+        const QByteArray good = "tres-lados;3;4;5\n";
+        const QByteArray million(1000000, '7');
+        QTest::newRow("a field of a million characters")
+            << good + "tres-lados;" + million + ";4;5\n" + good << 2 << 2 << "fila 2: la fila pasa de 65536 bytes\n";
+        QTest::newRow("a quoted field of a million characters")
+            << good + "tres-lados;\"" + million + "\";4;5\n" + good << 2 << 2
+            << "fila 2: la fila pasa de 65536 bytes\n";
+        QTest::newRow("a field of 2000 characters") << good + "tres-lados;" + QByteArray(2000, '3') + ";4;5\n" + good
+                                                    << 2 << 2 << "fila 2: un campo pasa de 1024 bytes\n";
+        QTest::newRow("a row of 10,000 fields") << good + "tres-lados" + QByteArray(";1").repeated(10000) + "\n" + good
+                                                << 2 << 2 << "fila 2: la fila tiene más de 64 campos\n";
+        QTest::newRow("invalid UTF-8") << good + "tres-lados;3\xff;4;5\n" + good << 2 << 2
+                                       << "fila 2: la fila no es texto UTF-8\n";
+        QTest::newRow("a NUL byte") << good + "tres-lados;3" + '\0' + ";4;5\n" + good << 2 << 2
+                                    << "fila 2: la fila contiene un byte nulo\n";
+        QTest::newRow("an unterminated quote") << good + "tres-lados;\"3;4;5\n" + good + good << 3 << 2
+                                               << "fila 2: comillas sin cerrar\n";
+        QTest::newRow("an unterminated quote in the last row") << good + "tres-lados;3;4;\"5" << 1 << 2
+                                                               << "fila 2: comillas sin cerrar\n";
+        QTest::newRow("an unknown case") << good + "cuatro-lados;1;2;3;4\n" + good << 2 << 2
+                                         << "fila 2: caso desconocido «cuatro-lados» (los casos son tres-lados, "
+                                            "dos-angulos y dos-lados)\n";
+        QTest::newRow("a value missing") << good + "dos-lados;90;0;0;3\n" + good << 2 << 2
+                                         << "fila 2: «dos-lados» lleva 5 valores (BG BM BS A C) y la fila trae 4\n";
+        QTest::newRow("a value too many") << good + "tres-lados;3;4;5;;6\n" + good << 2 << 2
+                                          << "fila 2: «tres-lados» lleva 3 valores (A B C) y la fila trae 5\n";
+        QTest::newRow("blank and comment rows count") << "# notas\n\n;;\nfoo\n" + good << 1 << 2
+                                                      << "fila 4: caso desconocido «foo»";
+        QTest::newRow("the line named where it differs") << "#;\"nota\nlarga\"\nfoo;1\n" + good << 1 << 2
+                                                         << "fila 2 (línea 3): caso desconocido «foo»";
+        QTest::newRow("control characters not echoed") << "\x1b[31m;1\n" + good << 1 << 2
+                                                       << "caso desconocido «?[31m»";
+        QTest::newRow("a spreadsheet's padding") << "tres-lados;3;4;5;;;;\n;;;;;;;\n" + good << 2 << 0 << "";
+        QTest::newRow("byte order mark and CR LF") << "\xEF\xBB\xBFtres-lados;3;4;5\r\n" + good << 2 << 0 << "";
+        QTest::newRow("two bad rows") << "x\n" + good + "y\n" << 1 << 2 << "fila 3: caso desconocido «y»";
+    }
+
+    void badWorksheet()
+    {
+        QFETCH(QByteArray, sheet);
+        QFETCH(int, answered);
+        QFETCH(int, status);
+        QFETCH(QString, err);
+
+        QTemporaryFile file;
+        QVERIFY(file.open());
+        file.write(sheet);
+        file.close();
+        const Run run = Calc({"--lote", file.fileName()});
+        QCOMPARE(run.status, status);
+        QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err.toUtf8()), run.err.constData());
+        QCOMPARE(run.err.count('\n'), qsizetype(status == 0 ? 0 : run.err.count("sorvani-calc: fila ")));
+        const QList<QStringList> records = ParseCsv(run.out);
+        QCOMPARE(records.size(), answered + 1);
+        for (const QStringList &record : records.mid(1))
+            QCOMPARE(record, (QStringList{"tres-lados", "3", "4", "5"} + form2::k345.mid(9, 3) + form2::k345.mid(0, 9) +
+                              form2::k345.mid(12)));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCalc)
+#include "tst_calc.moc"
