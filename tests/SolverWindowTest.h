@@ -5,6 +5,7 @@
 #include "Layout.h"
 #include "Look.h"
 #include "RecordingServices.h"
+#include "SolverCases.h"
 #include "Widgets.h"
 
 #include <QGroupBox>
@@ -76,10 +77,7 @@ private:
 };
 
 // The four-line message of a calculation that cannot be done.
-inline const QString kCalculationFailure = QStringLiteral(" ERROR DE CÁLCULO \n"
-                                                          "Se han introducido valores con los cuales\n"
-                                                          "resulta imposible realizar el cálculo...\n"
-                                                          "Inténtelo de nuevo!");
+inline const QString &kCalculationFailure = cases::kFailureMessage;
 
 inline void ExpectMessage(const RecordingServices &services, const QString &prompt,
                           const QString &title, MessageIcon icon)
