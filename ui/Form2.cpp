@@ -166,18 +166,11 @@ void Form2::Command1_Click()
 
 void Form2::Command2_Click()
 {
-    if (Value(Text1) == 0) {
-        Message(QStringLiteral("Teclee el valor del Lado ' a '"), kInputError, MessageIcon::Critical);
+    // The first side that reads as 0 is the one reported.
+    if (RefuseIfZero(Text1, QStringLiteral("Teclee el valor del Lado ' a '"), kInputError, MessageIcon::Critical)
+        || RefuseIfZero(Text2, QStringLiteral("Teclee el valor del Lado ' b '"), kInputError, MessageIcon::Critical)
+        || RefuseIfZero(Text3, QStringLiteral("Teclee el valor del Lado ' c '"), kInputError, MessageIcon::Critical))
         return;
-    }
-    if (Value(Text2) == 0) {
-        Message(QStringLiteral("Teclee el valor del Lado ' b '"), kInputError, MessageIcon::Critical);
-        return;
-    }
-    if (Value(Text3) == 0) {
-        Message(QStringLiteral("Teclee el valor del Lado ' c '"), kInputError, MessageIcon::Critical);
-        return;
-    }
 
     const std::optional<ThreeSidesResult> result = SolveThreeSides(Value(Text1), Value(Text2), Value(Text3));
     if (!result) {

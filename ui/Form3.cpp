@@ -135,18 +135,10 @@ Form3::Form3(WindowServices &services)
 void Form3::Command1_Click()
 {
     // Only the degrees of B are checked: minutes and seconds may well be 0.
-    if (Value(Text1) == 0) {
-        Message(QStringLiteral("Teclee el valor del Ángulo ' B '"), kInputError, MessageIcon::Critical);
+    if (RefuseIfZero(Text1, QStringLiteral("Teclee el valor del Ángulo ' B '"), kInputError, MessageIcon::Critical)
+        || RefuseIfZero(Text4, QStringLiteral("Teclee el valor del Lado ' a '"), kInputError, MessageIcon::Critical)
+        || RefuseIfZero(Text5, QStringLiteral("Teclee el valor del Lado ' c '"), kInputError, MessageIcon::Critical))
         return;
-    }
-    if (Value(Text4) == 0) {
-        Message(QStringLiteral("Teclee el valor del Lado ' a '"), kInputError, MessageIcon::Critical);
-        return;
-    }
-    if (Value(Text5) == 0) {
-        Message(QStringLiteral("Teclee el valor del Lado ' c '"), kInputError, MessageIcon::Critical);
-        return;
-    }
 
     const double a = Value(Text4);
     const double d = Value(Text1);

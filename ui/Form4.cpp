@@ -143,18 +143,10 @@ Form4::Form4(WindowServices &services)
 void Form4::Command1_Click()
 {
     // Only the degrees of each angle and the side are checked.
-    if (Value(Text1) == 0) {
-        Message(QStringLiteral("Introduzca el valor del ángulo A"), kDataError, MessageIcon::Information);
+    if (RefuseIfZero(Text1, QStringLiteral("Introduzca el valor del ángulo A"), kDataError, MessageIcon::Information)
+        || RefuseIfZero(Text2, QStringLiteral("Introduzca el valor del ángulo B"), kDataError, MessageIcon::Information)
+        || RefuseIfZero(Text3, QStringLiteral("Introduzca el valor del lado c"), kDataError, MessageIcon::Information))
         return;
-    }
-    if (Value(Text2) == 0) {
-        Message(QStringLiteral("Introduzca el valor del ángulo B"), kDataError, MessageIcon::Information);
-        return;
-    }
-    if (Value(Text3) == 0) {
-        Message(QStringLiteral("Introduzca el valor del lado c"), kDataError, MessageIcon::Information);
-        return;
-    }
 
     const auto result = SolveTwoAnglesSide(Value(Text1), Value(Text9), Value(Text10), Value(Text2),
                                            Value(Text11), Value(Text12), Value(Text3));

@@ -33,6 +33,14 @@ void SolverWindow::Message(const QString &prompt, const QString &title, MessageI
     services_.MessageBox(id_, prompt, title, icon);
 }
 
+bool SolverWindow::RefuseIfZero(const TextBox *box, const QString &prompt, const QString &title, MessageIcon icon)
+{
+    if (Value(box) != 0)
+        return false;
+    Message(prompt, title, icon);
+    return true;
+}
+
 void SolverWindow::CalculationFailure(const QString &title, MessageIcon icon)
 {
     Message(QStringLiteral(" ERROR DE CÁLCULO \n"

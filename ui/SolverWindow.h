@@ -24,6 +24,8 @@ protected:
     static void Write(TextBox *box, const char *text);
 
     void Message(const QString &prompt, const QString &title, MessageIcon icon);
+    // An input check: when the box reads as 0, says so and gives true.
+    bool RefuseIfZero(const TextBox *box, const QString &prompt, const QString &title, MessageIcon icon);
     // Said when the solution has no results for the inputs.
     void CalculationFailure(const QString &title, MessageIcon icon);
     // "Regresar": this window hides and the menu shows again.
