@@ -1,0 +1,21 @@
+#pragma once
+// A general solution as text: what `sorvani-calc resolver` prints and what
+// the window for any triangle copies, written once.
+
+#include "general.h"
+
+#include <string>
+
+// "LLA: dos lados y el ángulo opuesto a uno de ellos; dos soluciones"
+std::string SolutionHeadline(const TriangleSolution &solution);
+
+// "LLA: dos soluciones", "LAL: una solución", or the reason when there is none.
+std::string SolutionStatus(const TriangleSolution &solution);
+
+// The headline, then for each triangle ("Solución 1", "Solución 2" when there
+// are two) every part (angles in decimal degrees and in degrees, minutes and
+// seconds, the given ones marked), area, perimeter, semiperimeter, heights,
+// medians, bisectors, r, R and the type; with `steps`, the working under each
+// triangle. Lengths and decimal angles with `decimals` places. Every line ends
+// in a line feed. For a solution with no triangle: the reason and a line feed.
+std::string SolutionText(const TriangleSolution &solution, int decimals, bool steps);
