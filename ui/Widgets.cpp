@@ -1,5 +1,6 @@
 #include "Widgets.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFont>
 #include <QKeyEvent>
@@ -7,6 +8,7 @@
 #include <QPainterPath>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QSvgRenderer>
 
 TextBox::TextBox(const QString &text, QWidget *parent) : QLineEdit(text, parent)
 {
@@ -178,4 +180,46 @@ QIcon AboutIcon()
     for (int size : {16, 32})
         icon.addPixmap(QPixmap::fromImage(IconImage(size, QColor(192, 0, 0), QColor(64, 0, 0))));
     return icon;
+}
+
+SvgPicture::SvgPicture(QWidget *parent) : QWidget(parent), renderer_(new QSvgRenderer(this))
+{
+    renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
+}
+
+SvgPicture::~SvgPicture() = default;
+
+void SvgPicture::SetSvg(const QByteArray &svg)
+{
+    empty_ = svg.isEmpty() || !renderer_->load(svg);
+    update();
+}
+
+void SvgPicture::paintEvent(QPaintEvent *)
+{
+    if (empty_)
+        return;
+    QPainter painter(this);
+    renderer_->render(&painter, rect());
+}
+
+StatusLine::StatusLine(QWidget *parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
+void StatusLine::SetText(const QString &text)
+{
+    const QString old = this->text();
+    if (text == old)
+        return;
+    setText(text);
+    // A status line changes while the user types elsewhere: tell the screen
+    // reader, which otherwise reads only what has the focus.
+    QAccessibleTextUpdateEvent update(this, 0, old, text);
+    QAccessible::updateAccessibility(&update);
+    QAccessibleEvent description(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&description);
 }
