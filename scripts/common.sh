@@ -2,7 +2,7 @@
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-liberation2 libbenchmark-dev
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2 libbenchmark-dev
                 desktop-file-utils appstream # validate the desktop files
                 librsvg2-bin) # renders the figures of sorvani-calc in its test
 
