@@ -51,6 +51,9 @@ TextBox *ResultBox(QWidget *parent)
 {
     auto *box = new TextBox(QString(), parent);
     box->setReadOnly(true);
+    // Room for "12345.6789" or "1.2346E-100"; a longer text is its tooltip.
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0.0000E-000")) + 16);
+    box->setMaximumWidth(box->minimumWidth());
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     palette.setColor(QPalette::Text, kResultColour);
@@ -84,6 +87,7 @@ frmResolver::frmResolver(QWidget *parent) : QWidget(parent)
         auto *box = new TextBox(QString(), dataBox);
         box->setObjectName(QStringLiteral("part%1").arg(i));
         box->setAccessibleName(tr(kPartNames[i]));
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("000° 00′ 00.00″")) + 16);
         label->setBuddy(box);
         dataGrid->addWidget(label, i / 3, i % 3 * 2);
         dataGrid->addWidget(box, i / 3, i % 3 * 2 + 1);
@@ -108,6 +112,9 @@ frmResolver::frmResolver(QWidget *parent) : QWidget(parent)
 
     status_ = new StatusLine(this);
     status_->setAccessibleName(tr("Estado"));
+    QFont bold = status_->font();
+    bold.setBold(true);
+    status_->setFont(bold);
     first_ = new OptionButton(tr("Solución 1"), this);
     second_ = new OptionButton(tr("Solución 2"), this);
     auto *solutions = new QButtonGroup(this);
@@ -117,13 +124,13 @@ frmResolver::frmResolver(QWidget *parent) : QWidget(parent)
 
     auto *resultBox = new QGroupBox(tr("Resultados"), this);
     auto *resultGrid = new QGridLayout(resultBox);
-    const auto addResult = [&](const QString &name, int row, int column) {
+    const auto addResult = [&](const QString &name, int row, int column, int span = 1) {
         auto *label = new QLabel(name, resultBox);
         TextBox *box = ResultBox(resultBox);
         box->setAccessibleName(name);
         label->setBuddy(box);
         resultGrid->addWidget(label, row, column * 2);
-        resultGrid->addWidget(box, row, column * 2 + 1);
+        resultGrid->addWidget(box, row, column * 2 + 1, 1, span);
         return box;
     };
     area_ = addResult(tr("Área"), 0, 0);
@@ -138,9 +145,12 @@ frmResolver::frmResolver(QWidget *parent) : QWidget(parent)
         bisectors_[i] = addResult(tr("Bisectriz de %1").arg(letters[i].toUpper()), 3, i);
     inradius_ = addResult(tr("Radio inscrito"), 4, 0);
     circumradius_ = addResult(tr("Radio circunscrito"), 4, 1);
-    type_ = addResult(tr("Tipo"), 4, 2);
+    type_ = addResult(tr("Tipo"), 5, 0, 5);
+    type_->setMaximumWidth(QWIDGETSIZE_MAX);
+    resultGrid->setRowStretch(6, 1);
 
     auto *figureBox = new QGroupBox(tr("Figura"), this);
+    figureBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     auto *figureLayout = new QVBoxLayout(figureBox);
     figure_ = new SvgPicture(figureBox);
     figure_->setAccessibleName(tr("Figura del triángulo"));
@@ -159,7 +169,7 @@ frmResolver::frmResolver(QWidget *parent) : QWidget(parent)
     copy_ = Button(tr("&Copiar"), tr("Copia la solución como texto (Ctrl+C)"), this);
     save_ = Button(tr("&Guardar figura…"), tr("Guarda la figura como SVG o PNG (Ctrl+S)"), this);
     print_ = Button(tr("&Imprimir…"), tr("Imprime figura, resultados y pasos (Ctrl+P)"), this);
-    pdf_ = Button(tr("E&xportar a PDF…"), tr("Guarda figura, resultados y pasos en PDF (Ctrl+E)"), this);
+    pdf_ = Button(tr("E&xportar a PDF…"), tr("Guarda figura, resultados y pasos en PDF (Ctrl+Mayús+E)"), this);
     clear_ = Button(tr("&Borrar"), tr("Vacía todas las casillas"), this);
     close_ = Button(tr("Ce&rrar"), tr("Cierra la ventana (Ctrl+W)"), this);
 
@@ -171,8 +181,8 @@ frmResolver::frmResolver(QWidget *parent) : QWidget(parent)
     statusRow->addWidget(first_);
     statusRow->addWidget(second_);
     auto *middle = new QHBoxLayout;
-    middle->addWidget(resultBox);
     middle->addWidget(figureBox, 1);
+    middle->addWidget(resultBox);
     auto *buttons = new QHBoxLayout;
     for (QPushButton *button : {copy_, save_, print_, pdf_, clear_, close_})
         buttons->addWidget(button);
@@ -200,7 +210,7 @@ frmResolver::frmResolver(QWidget *parent) : QWidget(parent)
     bind(QKeySequence::Copy, copy_, &frmResolver::Copy);
     bind(QKeySequence::Save, save_, &frmResolver::SaveFigureAs);
     bind(QKeySequence::Print, print_, &frmResolver::PrintAs);
-    bind(QKeySequence(Qt::CTRL | Qt::Key_E), pdf_, &frmResolver::ExportPdfAs);
+    bind(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), pdf_, &frmResolver::ExportPdfAs);
     bind(QKeySequence::Close, close_, &frmResolver::CloseWindow);
     connect(clear_, &QPushButton::clicked, this, &frmResolver::Clear);
 
@@ -220,7 +230,7 @@ frmResolver::frmResolver(QWidget *parent) : QWidget(parent)
     decimals_->installEventFilter(this);
 
     Solve();
-    const QSize size = sizeHint().expandedTo(QSize(900, 660));
+    const QSize size = sizeHint().expandedTo(QSize(1000, 700));
     resize(screen() ? size.boundedTo(screen()->availableGeometry().size() * 9 / 10) : size);
 }
 
@@ -445,7 +455,7 @@ bool frmResolver::ExportPdf(const QString &path)
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    printer.setDocName(windowTitle());
+    printer.setDocName(tr("Sorvani - triángulo"));
     Print(printer);
     return QFileInfo(path).size() > 0;
 }
@@ -467,7 +477,7 @@ void frmResolver::PrintAs()
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    printer.setDocName(windowTitle());
+    printer.setDocName(tr("Sorvani - triángulo"));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
         Print(printer);
