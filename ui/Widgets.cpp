@@ -185,6 +185,9 @@ QIcon AboutIcon()
 SvgPicture::SvgPicture(QWidget *parent) : QWidget(parent), renderer_(new QSvgRenderer(this))
 {
     renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
+    // A white sheet from edge to edge: a new picture repaints this widget
+    // alone, not the frame around it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 SvgPicture::~SvgPicture() = default;
@@ -197,10 +200,10 @@ void SvgPicture::SetSvg(const QByteArray &svg)
 
 void SvgPicture::paintEvent(QPaintEvent *)
 {
-    if (empty_)
-        return;
     QPainter painter(this);
-    renderer_->render(&painter, rect());
+    painter.fillRect(rect(), Qt::white);
+    if (!empty_)
+        renderer_->render(&painter, rect());
 }
 
 StatusLine::StatusLine(QWidget *parent) : QLabel(parent)

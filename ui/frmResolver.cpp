@@ -47,17 +47,37 @@ const QColor kUnreadable(255, 214, 214);
 
 QString Text(const std::string &text) { return QString::fromStdString(text); }
 
+// How a box shows what it holds: typed by the user, unreadable, or a result,
+// which is flat, tinted and takes no typing.
+enum class Look { Typed, Unreadable, Result };
+
+void SetLook(QLineEdit *box, Look look)
+{
+    QPalette palette = QApplication::palette(box);
+    if (look == Look::Unreadable)
+        palette.setColor(QPalette::Base, kUnreadable);
+    if (look == Look::Result) {
+        palette.setColor(QPalette::Base, palette.color(QPalette::AlternateBase).darker(104));
+        palette.setColor(QPalette::Text, kResultColour);
+    } else {
+        palette.setColor(QPalette::Text, kDataColour);
+    }
+    box->setPalette(palette);
+    box->setReadOnly(look == Look::Result);
+    box->setFrame(look != Look::Result);
+    // Filled edge to edge: a new result repaints the box alone, not the frame
+    // around it, which keeps a keystroke fast.
+    box->setAutoFillBackground(look == Look::Result);
+}
+
 TextBox *ResultBox(QWidget *parent)
 {
     auto *box = new TextBox(QString(), parent);
-    box->setReadOnly(true);
     // Room for "12345.6789" or "1.2346E-100"; a longer text is its tooltip.
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0.0000E-000")) + 16);
     box->setMaximumWidth(box->minimumWidth());
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-    palette.setColor(QPalette::Text, kResultColour);
-    box->setPalette(palette);
+    box->setFixedHeight(box->sizeHint().height());
+    SetLook(box, Look::Result);
     return box;
 }
 
@@ -88,6 +108,9 @@ frmResolver::frmResolver(QWidget *parent) : QWidget(parent)
         box->setObjectName(QStringLiteral("part%1").arg(i));
         box->setAccessibleName(tr(kPartNames[i]));
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("000° 00′ 00.00″")) + 16);
+        // The same height with or without the frame of a typed value.
+        box->setFixedHeight(box->sizeHint().height());
+        SetLook(box, Look::Typed);
         label->setBuddy(box);
         dataGrid->addWidget(label, i / 3, i % 3 * 2);
         dataGrid->addWidget(box, i / 3, i % 3 * 2 + 1);
@@ -276,17 +299,12 @@ void frmResolver::Solve()
             given[i] = value;
         }
         // With three data the other boxes show the solution and take no typing.
-        const bool result = !datum_[i] && data >= 3;
-        QPalette palette = QApplication::palette(box);
-        if (datum_[i] && !value)
-            palette.setColor(QPalette::Base, kUnreadable);
-        if (result) {
-            palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-            palette.setColor(QPalette::Text, kResultColour);
+        const int look = int(!datum_[i] && data >= 3 ? Look::Result : datum_[i] && !value ? Look::Unreadable : Look::Typed);
+        if (looks_[i] != look) {
+            looks_[i] = look;
+            SetLook(box, Look(look));
+            box->setAccessibleDescription(Look(look) == Look::Unreadable ? tr("no se puede leer") : QString());
         }
-        box->setPalette(palette);
-        box->setReadOnly(result);
-        box->setAccessibleDescription(datum_[i] && !value ? tr("no se puede leer") : QString());
     }
 
     const bool wasTwo = solved_ && solution_.count == 2;

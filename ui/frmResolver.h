@@ -58,6 +58,7 @@ private:
 
     std::array<TextBox *, kTriangleParts> parts_{};
     std::array<bool, kTriangleParts> datum_{}; // typed by the user, not empty
+    std::array<int, kTriangleParts> looks_{};  // how each box shows what it holds
     QRadioButton *dms_, *decimal_;
     QSpinBox *decimals_;
     StatusLine *status_;
