@@ -1,5 +1,6 @@
 #pragma once
-// The solved triangle as an SVG picture for `sorvani-calc --svg`.
+// The solved triangle as an SVG picture: what `sorvani-calc --svg` writes and
+// what the windows show. Plain C++, without Qt.
 
 #include <optional>
 #include <string>
