@@ -406,7 +406,10 @@ std::string_view Colour(FigureRole role)
     return role == FigureRole::Datum ? kFigureDatumColour : kFigureResultColour;
 }
 
-constexpr std::string_view kFontFamily = "'Liberation Sans', Arial, Helvetica, sans-serif";
+// One family, not a list: Qt Svg takes the whole attribute as a single name.
+// Arial is there on Windows and macOS, and fontconfig (like the program
+// itself) gives its metric twin Liberation Sans elsewhere.
+constexpr std::string_view kFontFamily = "Arial";
 
 // Arcs, triangle and labels, in the layout's own units.
 void Draw(SvgWriter &svg, const Layout &layout)
