@@ -49,7 +49,7 @@ std::string Usage()
         }
         text += '\n';
     }
-    text += "     sorvani-calc --lote HOJA.csv   (o - para la entrada estándar)\n";
+    text += "     sorvani-calc [--separador ;|,] --lote HOJA.csv   (o - para la entrada estándar)\n";
     return text;
 }
 
@@ -140,7 +140,7 @@ int Finish(int status)
     return status;
 }
 
-int RunWorksheet(std::string_view path)
+int RunWorksheet(std::string_view path, CsvFormat format)
 {
     std::FILE *file = stdin;
     if (path != "-") {
@@ -154,7 +154,7 @@ int RunWorksheet(std::string_view path)
     FileSource source(file);
     FileSink out(stdout);
     FileSink problems(stderr);
-    const WorksheetSummary summary = AnswerWorksheet(source, out, problems);
+    const WorksheetSummary summary = AnswerWorksheet(source, out, problems, format);
     const bool failed = source.Failed();
     const int error = errno;
     if (file != stdin)
@@ -232,6 +232,7 @@ int main(int argc, char **argv)
     bool json = false;
     const std::string_view *sheet = nullptr;
     const std::string_view *svg = nullptr;
+    const std::string_view *separator = nullptr;
     std::size_t next = 0;
     // Options come before the case name; after it every argument is a value.
     for (; next < args.size(); ++next) {
@@ -258,6 +259,14 @@ int main(int argc, char **argv)
             if (next + 1 == args.size())
                 return WrongUse("falta el fichero tras --svg");
             svg = &args[++next];
+        } else if (arg == "--separador") {
+            if (separator)
+                return WrongUse("--separador se da una sola vez");
+            if (next + 1 == args.size())
+                return WrongUse("falta el separador tras --separador");
+            separator = &args[++next];
+            if (*separator != ";" && *separator != ",")
+                return WrongUse("el separador de la hoja es «;» o «,», no «" + std::string(*separator) + "»");
         } else if (arg.starts_with('-') && arg != "-") {
             return WrongUse("opción desconocida «" + std::string(arg) + "»");
         } else {
@@ -272,8 +281,10 @@ int main(int argc, char **argv)
             return WrongUse("--json no se combina con --lote: la hoja se responde en CSV");
         if (svg)
             return WrongUse("--svg dibuja un solo triángulo y no se combina con --lote");
-        return RunWorksheet(*sheet);
+        return RunWorksheet(*sheet, separator && *separator == "," ? kInternationalCsv : kSpanishCsv);
     }
+    if (separator)
+        return WrongUse("--separador es para las hojas (--lote)");
     if (next == args.size())
         return WrongUse("falta el caso");
     const Case *kase = FindCase(args[next]);
