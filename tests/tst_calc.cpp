@@ -123,8 +123,8 @@ void ForEachRow(Visit visit)
     }
 }
 
-// RFC 4180 with ";", records ending in a line feed.
-QList<QStringList> ParseCsv(const QByteArray &bytes)
+// RFC 4180, records ending in a line feed.
+QList<QStringList> ParseCsv(const QByteArray &bytes, char separator = ';')
 {
     QList<QStringList> records;
     QStringList record;
@@ -141,7 +141,7 @@ QList<QStringList> ParseCsv(const QByteArray &bytes)
                 quoted = false;
         } else if (c == '"') {
             quoted = true;
-        } else if (c == ';' || c == '\n') {
+        } else if (c == separator || c == '\n') {
             record << QString::fromUtf8(field);
             field.clear();
             if (c == '\n') {
@@ -155,12 +155,42 @@ QList<QStringList> ParseCsv(const QByteArray &bytes)
     return records;
 }
 
-QByteArray CsvField(const QString &text)
+QByteArray CsvField(const QString &text, char separator = ';')
 {
     QByteArray field = text.toUtf8();
-    if (field.contains(';') || field.contains('"') || field.contains('\n') || field.contains('\r'))
+    if (field.contains(separator) || field.contains('"') || field.contains('\n') || field.contains('\r'))
         field = '"' + field.replace("\"", "\"\"") + '"';
     return field;
+}
+
+QByteArray CsvRow(const QStringList &fields, char separator = ';')
+{
+    QByteArrayList row;
+    for (const QString &field : fields)
+        row << CsvField(field, separator);
+    return row.join(separator) + '\n';
+}
+
+QString WithMark(QString text, QChar from, QChar to)
+{
+    return text.replace(from, to);
+}
+
+// The whole value is one number: sign, digits with one decimal point,
+// exponent; nothing around it.
+bool IsPlainNumber(const QString &value)
+{
+    static const QRegularExpression number(R"(^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$)");
+    return number.match(value).hasMatch();
+}
+
+// The three tres-lados 3 4 5 answers as a worksheet writes them.
+QStringList Answer345(QChar mark)
+{
+    QStringList texts = form2::k345.mid(9, 3) + form2::k345.mid(0, 9) + form2::k345.mid(12);
+    for (QString &text : texts)
+        text.replace(u'.', mark);
+    return texts;
 }
 
 } // namespace
@@ -251,36 +281,112 @@ private slots:
         QVERIFY(run.err.isEmpty());
     }
 
+    void worksheetRoundTrip_data()
+    {
+        QTest::addColumn<char>("separator");
+        QTest::addColumn<bool>("decimalCommas"); // the values' "." written as ","
+        QTest::newRow("; with decimal points") << ';' << false;
+        QTest::newRow("; with decimal commas") << ';' << true;
+        QTest::newRow(", as the window reads") << ',' << false;
+    }
+
     // Every row twice, once as a spreadsheet writes it and once with a quote,
-    // a ";" and a line break after each value, which the window's reading
-    // ignores; between them a comment, blank rows and CR LF line ends.
+    // the separator and a line break after each value, which the window's
+    // reading ignores; between them a comment, blank rows and CR LF line
+    // ends. With ";", "," is a decimal mark: the rows with a "," in a value
+    // read differently from the window and are left out. Plain numbers come
+    // back with the sheet's decimal mark, anything else as given and warned
+    // about, every result with the sheet's decimal mark.
     void worksheetRoundTrip()
     {
-        const QByteArray tail = "\" ;x\r\ny";
-        QByteArray sheet = "# hoja de prueba; con \"comillas\"\r\n\r\n;;;;\r\n";
+        QFETCH(char, separator);
+        QFETCH(bool, decimalCommas);
+        const QChar mark = separator == ';' ? u',' : u'.';
+        const QString tail = QStringLiteral("\" ") + QChar(separator) + QStringLiteral("x\r\ny");
+        QByteArray sheet = "# hoja de prueba; con \"comillas\"\r\n\r\n" + QByteArray(4, separator) + "\r\n";
         QList<QStringList> expected{{"caso", "valores", "resultados"}};
+        qsizetype warnings = 0;
         ForEachRow([&](const CalcCase &kase, const char *, const QStringList &inputs, int,
                        const QJsonObject &answer) {
-            for (const QByteArray &suffix : {QByteArray(), tail}) {
-                QStringList row{kase.command};
-                for (const QString &input : inputs)
-                    row << input + QString::fromUtf8(suffix);
-                QByteArrayList fields;
-                for (const QString &field : row)
-                    fields << CsvField(field);
-                sheet += fields.join(';') + "\r\n";
-                expected << row + Fields(kase, answer);
+            if (separator == ';' && !inputs.filter(QStringLiteral(",")).isEmpty())
+                return;
+            for (const QString &suffix : {QString(), tail}) {
+                QStringList given{kase.command};
+                QStringList answered{kase.command};
+                for (const QString &input : inputs) {
+                    const QString value = (decimalCommas ? WithMark(input, u'.', u',') : input) + suffix;
+                    const QString read = WithMark(value, mark, u'.');
+                    given << value;
+                    answered << (IsPlainNumber(read) ? WithMark(read, u'.', mark) : value);
+                    warnings += !IsPlainNumber(read) && !value.isEmpty();
+                }
+                sheet += CsvRow(given, separator).chopped(1) + "\r\n";
+                QStringList results = Fields(kase, answer);
+                if (!answer.contains("error")) {
+                    for (QString &result : results)
+                        result.replace(u'.', mark);
+                }
+                expected << answered + results;
             }
         });
 
-        const Run run = Calc({"--lote", "-"}, sheet);
+        const Run run = Calc({"--separador", QString(QChar(separator)), "--lote", "-"}, sheet);
         QCOMPARE(run.status, 0);
-        QVERIFY(run.err.isEmpty());
         QVERIFY(run.out.endsWith('\n'));
-        const QList<QStringList> records = ParseCsv(run.out);
+        const QList<QStringList> records = ParseCsv(run.out, separator);
         QCOMPARE(records.size(), expected.size());
         for (qsizetype i = 0; i < records.size(); ++i)
             QCOMPARE(records[i], expected[i]);
+        static const QRegularExpression warning(R"(^sorvani-calc: fila \d+( \(línea \d+\))?, valor \d: «.*» se lee como )");
+        const QStringList lines = QString::fromUtf8(run.err).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), warnings);
+        for (const QString &line : lines)
+            QVERIFY2(warning.match(line).hasMatch(), qPrintable(line));
+    }
+
+    // A value that does not read whole as a number is named with what it
+    // reads as, and its row answered all the same.
+    void worksheetWarning_data()
+    {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QByteArray>("sheet");
+        QTest::addColumn<QByteArray>("answers"); // the header and the answer rows
+        QTest::addColumn<QString>("err");
+
+        const QByteArray header = "caso;valores;resultados\n";
+        QTest::newRow("a unit") << ";" << QByteArray("tres-lados;3;4;5cm\n")
+                                << header + CsvRow(QStringList{"tres-lados", "3", "4", "5cm"} + Answer345(u','))
+                                << "sorvani-calc: fila 1, valor 3: «5cm» se lee como 5\n";
+        const QStringList twoAngles = WithMark(form4::kSolved[1].results.join(u' '), u'.', u',').split(u' ');
+        QTest::newRow("a decimal comma and a unit")
+            << ";" << QByteArray("dos-angulos;20;30;0;40;15;30;\"12,5 m\";;\n")
+            << header + CsvRow(QStringList{"dos-angulos", "20", "30", "0", "40", "15", "30", "12,5 m"} + twoAngles)
+            << "sorvani-calc: fila 1, valor 7: «12,5 m» se lee como 12,5\n";
+        QTest::newRow("blanks around a number, the line named")
+            << ";" << QByteArray("#;\"nota\nlarga\"\ntres-lados; 3;4;5\n")
+            << header + CsvRow(QStringList{"tres-lados", " 3", "4", "5"} + Answer345(u','))
+            << "sorvani-calc: fila 2 (línea 3), valor 1: « 3» se lee como 3\n";
+        QTest::newRow("a refused row, every value named")
+            << ";" << QByteArray("tres-lados;x;4 m;\n")
+            << header + CsvRow({"tres-lados", "x", "4 m", "", form2::kInputTitle, form2::kSideA})
+            << "sorvani-calc: fila 1, valor 1: «x» se lee como 0\n"
+               "sorvani-calc: fila 1, valor 2: «4 m» se lee como 4\n";
+        QTest::newRow(", reads 3,5 as the window does")
+            << "," << QByteArray("tres-lados,\"3,5\",4,5,,\n")
+            << "caso,valores,resultados\n" + CsvRow(QStringList{"tres-lados", "3,5", "4", "5"} + Answer345(u'.'), ',')
+            << "sorvani-calc: fila 1, valor 1: «3,5» se lee como 3\n";
+    }
+
+    void worksheetWarning()
+    {
+        QFETCH(QString, separator);
+        QFETCH(QByteArray, sheet);
+        QFETCH(QByteArray, answers);
+        QFETCH(QString, err);
+        const Run run = Calc({"--separador", separator, "--lote", "-"}, sheet);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, answers);
+        QCOMPARE(QString::fromUtf8(run.err), err);
     }
 
     void exitStatus_data()
@@ -325,6 +431,16 @@ private slots:
         QTest::newRow("a directory as the sheet") << QStringList{"--lote", "/"} << 2 << "caso;valores;resultados\n"
                                                   << "error al leer «/»";
         QTest::newRow("empty sheet") << QStringList{"--lote", "-"} << 0 << "caso;valores;resultados\n" << "";
+        QTest::newRow("--separador ;") << QStringList{"--separador", ";", "--lote", "-"} << 0
+                                       << "caso;valores;resultados\n" << "";
+        QTest::newRow("--separador ,") << QStringList{"--lote", "-", "--separador", ","} << 0
+                                       << "caso,valores,resultados\n" << "";
+        QTest::newRow("--separador tab") << QStringList{"--separador", "\t", "--lote", "-"} << 2 << ""
+                                         << "el separador de la hoja es «;» o «,», no «\t»" + usage;
+        QTest::newRow("--separador without a value") << QStringList{"--lote", "-", "--separador"} << 2 << ""
+                                                     << "falta el separador tras --separador";
+        QTest::newRow("--separador for one triangle") << QStringList{"--separador", ",", "tres-lados", "3", "4", "5"}
+                                                      << 2 << "" << "--separador es para las hojas (--lote)";
         QTest::newRow("--svg without a file") << QStringList{"--svg"} << 2 << "" << "falta el fichero tras --svg";
         QTest::newRow("--svg and --lote") << QStringList{"--svg", "f.svg", "--lote", "-"} << 2 << ""
                                           << "no se combina con --lote";
@@ -458,8 +574,7 @@ private slots:
         const QList<QStringList> records = ParseCsv(run.out);
         QCOMPARE(records.size(), answered + 1);
         for (const QStringList &record : records.mid(1))
-            QCOMPARE(record, (QStringList{"tres-lados", "3", "4", "5"} + form2::k345.mid(9, 3) + form2::k345.mid(0, 9) +
-                              form2::k345.mid(12)));
+            QCOMPARE(record, (QStringList{"tres-lados", "3", "4", "5"} + Answer345(u',')));
     }
 };
 
