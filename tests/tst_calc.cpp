@@ -1,16 +1,22 @@
 // sorvani-calc run as a user runs it: every row the solver windows' tests
-// know gives the window's texts or message; a worksheet round trip; the exit
-// statuses; worksheets with bad rows.
+// know gives the window's texts or message; a worksheet round trip in both
+// forms, and the answers opened in LibreOffice Calc; the exit statuses;
+// worksheets with bad rows.
 #include "SolverCases.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -191,6 +197,125 @@ QStringList Answer345(QChar mark)
     for (QString &text : texts)
         text.replace(u'.', mark);
     return texts;
+}
+
+// A cell as a spreadsheet holds it: its type ("float", "string", or none for
+// an empty cell), its number and its text.
+struct Cell {
+    QString type;
+    double value = 0;
+    QString text;
+};
+
+Cell TextCell(const QString &text)
+{
+    return {"string", 0, text};
+}
+
+Cell NumberCell(double value)
+{
+    // LibreOffice keeps a number beyond a double's range as the largest one,
+    // and not always with its sign ("-1e400" becomes 1.797E+308).
+    return {"float", std::isinf(value) ? DBL_MAX : value, {}};
+}
+
+// What a value typed into a Spanish worksheet must show in the answers: the
+// number it reads as when it is a plain number with either decimal mark,
+// otherwise its text as typed.
+Cell ValueCell(const QString &value)
+{
+    const QString read = WithMark(value, u',', u'.');
+    if (value.isEmpty())
+        return {};
+    if (IsPlainNumber(read))
+        return NumberCell(std::strtod(read.toLatin1().constData(), nullptr));
+    return TextCell(value);
+}
+
+const QString kOffice = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
+const QString kTable = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:table:1.0");
+const QString kText = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
+
+int Repeats(const QXmlStreamReader &xml, QLatin1StringView attribute)
+{
+    const QStringView repeats = xml.attributes().value(kTable, attribute);
+    return repeats.isEmpty() ? 1 : repeats.toInt();
+}
+
+// The cell the reader stands at, read to its end: paragraphs joined with
+// line feeds, runs of spaces and tabs spelt out.
+Cell ReadCell(QXmlStreamReader &xml)
+{
+    Cell cell{xml.attributes().value(kOffice, "value-type").toString(),
+              xml.attributes().value(kOffice, "value").toDouble(), {}};
+    bool paragraph = false;
+    bool inParagraph = false; // what lies between paragraphs is the file's layout
+    for (int depth = 1; depth > 0 && !xml.atEnd();) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        const bool isParagraph = xml.namespaceUri() == kText && xml.name() == u"p";
+        if (token == QXmlStreamReader::EndElement) {
+            --depth;
+            inParagraph = inParagraph && !isParagraph;
+        } else if (token == QXmlStreamReader::Characters && inParagraph) {
+            cell.text += xml.text();
+        } else if (token == QXmlStreamReader::StartElement) {
+            ++depth;
+            if (xml.namespaceUri() != kText)
+                continue;
+            if (isParagraph) {
+                if (paragraph)
+                    cell.text += u'\n';
+                paragraph = inParagraph = true;
+            } else if (xml.name() == u"s") {
+                const QStringView count = xml.attributes().value(kText, "c");
+                cell.text += QString(count.isEmpty() ? 1 : count.toInt(), u' ');
+            } else if (xml.name() == u"tab") {
+                cell.text += u'\t';
+            } else if (xml.name() == u"line-break") {
+                cell.text += u'\n';
+            }
+        }
+    }
+    return cell;
+}
+
+// The rows of the first table of a flat OpenDocument spreadsheet, repeated
+// rows and cells spelt out, empty cells at the end of a row and empty rows
+// at the end of the table left out.
+QList<QList<Cell>> ReadSpreadsheet(QIODevice *file, QString *error)
+{
+    QList<QList<Cell>> rows;
+    QXmlStreamReader xml(file);
+    while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError()) {
+        if (!xml.isStartElement() || xml.namespaceUri() != kTable)
+            continue;
+        if (xml.name() == u"table" && !rows.isEmpty())
+            break;
+        if (xml.name() != u"table-row")
+            continue;
+        const int rowRepeats = Repeats(xml, QLatin1StringView("number-rows-repeated"));
+        QList<Cell> row;
+        while (xml.readNextStartElement()) {
+            if (xml.name() != u"table-cell") {
+                xml.skipCurrentElement();
+                continue;
+            }
+            const int repeats = Repeats(xml, QLatin1StringView("number-columns-repeated"));
+            const Cell cell = ReadCell(xml);
+            for (int i = 0; i < repeats && i < 1024; ++i)
+                row << cell;
+        }
+        while (!row.isEmpty() && row.last().type.isEmpty() && row.last().text.isEmpty())
+            row.removeLast();
+        // The empty rows that fill the table up to its last one come as a
+        // single row repeated a million times.
+        for (int i = 0; i < std::min(rowRepeats, 1024); ++i)
+            rows << row;
+    }
+    while (!rows.isEmpty() && rows.last().isEmpty())
+        rows.removeLast();
+    *error = xml.hasError() ? xml.errorString() : QString();
+    return rows;
 }
 
 } // namespace
@@ -387,6 +512,93 @@ private slots:
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, answers);
         QCOMPARE(QString::fromUtf8(run.err), err);
+    }
+
+    // The answers opened in LibreOffice Calc with the import settings of a
+    // Spanish locale (";", UTF-8, Spanish (Spain)): every result a number
+    // cell of its value, every case name and message a text cell, every value
+    // the number the program used or its text as typed. Each row without a
+    // "," three times: with decimal points; with decimal commas, quoted; with
+    // decimal commas and a unit after each value.
+    void spreadsheet()
+    {
+        const QString soffice = QStandardPaths::findExecutable("soffice");
+        if (soffice.isEmpty())
+            QSKIP("LibreOffice (soffice) is not installed");
+
+        QByteArray sheet;
+        QList<QList<Cell>> expected{{TextCell("caso"), TextCell("valores"), TextCell("resultados")}};
+        ForEachRow([&](const CalcCase &kase, const char *, const QStringList &inputs, int,
+                       const QJsonObject &answer) {
+            if (!inputs.filter(QStringLiteral(",")).isEmpty())
+                return;
+            for (int form = 0; form < 3; ++form) {
+                QStringList row{kase.command};
+                QList<Cell> cells{TextCell(kase.command)};
+                for (const QString &input : inputs) {
+                    QString value = form == 0 ? input : WithMark(input, u'.', u',');
+                    if (form == 2 && !value.isEmpty())
+                        value += " m";
+                    row << value;
+                    cells << ValueCell(value);
+                }
+                if (form == 1)
+                    sheet += '"' + row.join("\";\"").toUtf8() + "\"\n";
+                else
+                    sheet += CsvRow(row);
+                if (answer.contains("error")) {
+                    for (const QString &text : Fields(kase, answer))
+                        cells << TextCell(text);
+                } else {
+                    for (const QString &text : Fields(kase, answer))
+                        cells << NumberCell(std::strtod(text.toLatin1().constData(), nullptr));
+                }
+                expected << cells;
+            }
+        });
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const Run run = Calc({"--lote", "-"}, sheet);
+        QCOMPARE(run.status, 0);
+        QFile answers(dir.filePath("respuestas.csv"));
+        QVERIFY(answers.open(QIODevice::WriteOnly));
+        answers.write(run.out);
+        answers.close();
+
+        // A profile of its own, so that a LibreOffice already running is
+        // neither used nor disturbed.
+        QProcess office;
+        office.setProcessChannelMode(QProcess::MergedChannels);
+        office.start(soffice, {"--headless", "-env:UserInstallation=" + QUrl::fromLocalFile(dir.filePath("perfil")).toString(),
+                               "--infilter=CSV:59,34,76,1,,3082", "--convert-to", "fods", "--outdir", dir.path(),
+                               answers.fileName()});
+        QVERIFY(office.waitForFinished(300000));
+        QVERIFY2(office.exitCode() == 0, office.readAll().constData());
+        QFile converted(dir.filePath("respuestas.fods"));
+        QVERIFY2(converted.open(QIODevice::ReadOnly), office.readAll().constData());
+        QString error;
+        const QList<QList<Cell>> rows = ReadSpreadsheet(&converted, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+
+        QCOMPARE(rows.size(), expected.size());
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            QCOMPARE(rows[i].size(), expected[i].size());
+            for (qsizetype j = 0; j < rows[i].size(); ++j) {
+                const Cell &cell = rows[i][j];
+                const Cell &want = expected[i][j];
+                const QByteArray where = QStringLiteral("row %1, column %2: %3 %4 «%5», expected %6 %7 «%8»")
+                                             .arg(i + 1).arg(j + 1)
+                                             .arg(cell.type).arg(cell.value).arg(cell.text)
+                                             .arg(want.type).arg(want.value).arg(want.text).toUtf8();
+                QVERIFY2(cell.type == want.type, where.constData());
+                if (want.type == u"float")
+                    QVERIFY2(cell.value == want.value || (want.value == DBL_MAX && cell.value == -DBL_MAX),
+                             where.constData());
+                else
+                    QVERIFY2(cell.text == want.text, where.constData());
+            }
+        }
     }
 
     void exitStatus_data()
