@@ -53,7 +53,8 @@ bool IsUtf8(std::string_view text)
 }
 
 CsvReader::CsvReader(ByteSource &source, char separator, CsvLimits limits)
-    : source_(source), separator_(separator), limits_(limits), buffer_(std::make_unique_for_overwrite<char[]>(kBufferBytes))
+    : source_(source), separator_(separator), limits_(limits),
+      buffer_(std::make_unique_for_overwrite<char[]>(kBufferBytes))
 {
 }
 

@@ -145,7 +145,8 @@ void AnswerCaseRow(const Case &kase, const Record &record, Answers &answers)
                                          [](const std::string &field) { return !field.empty(); });
     const std::size_t filled = std::size_t(fields.rend() - 1 - lastFilled);
     if (given < count || filled > count) {
-        answers.Report(record, ValuesNeeded(kase) + " y la fila trae " + std::to_string(given < count ? given : filled));
+        const std::size_t brought = given < count ? given : filled;
+        answers.Report(record, ValuesNeeded(kase) + " y la fila trae " + std::to_string(brought));
         return;
     }
 
