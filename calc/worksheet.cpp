@@ -106,14 +106,16 @@ public:
         row_ += '\n';
         out_.Write(row_);
         row_.clear();
+        rowStarted_ = false;
         ++summary_.answered;
     }
 
 private:
     void Separate()
     {
-        if (!row_.empty())
+        if (rowStarted_)
             row_ += format_.separator;
+        rowStarted_ = true;
     }
 
     void Problem(const Record &record, const std::string &what)
@@ -130,6 +132,7 @@ private:
     CsvFormat format_;
     WorksheetSummary &summary_;
     std::string row_; // reused for every answer row
+    bool rowStarted_ = false;
 };
 
 // A row of one of the windows' cases: its name, then its values in the
@@ -214,6 +217,7 @@ WorksheetSummary AnswerWorksheet(ByteSource &in, ByteSink &out, ByteSink &proble
             ++summary.skipped;
             continue;
         }
+        // The first field says what kind of row it is, and so who answers it.
         const std::string &kind = record.fields.front();
         if (const Case *kase = FindCase(kind))
             AnswerCaseRow(*kase, record, answers);
