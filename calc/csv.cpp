@@ -52,8 +52,9 @@ bool IsUtf8(std::string_view text)
     return true;
 }
 
-CsvReader::CsvReader(ByteSource &source, CsvLimits limits)
-    : source_(source), limits_(limits), buffer_(std::make_unique_for_overwrite<char[]>(kBufferBytes))
+CsvReader::CsvReader(ByteSource &source, char separator, CsvLimits limits)
+    : source_(source), separator_(separator), limits_(limits),
+      buffer_(std::make_unique_for_overwrite<char[]>(kBufferBytes))
 {
 }
 
@@ -200,7 +201,7 @@ bool CsvReader::Next(Record &record)
             }
             [[fallthrough]];
         case State::Unquoted:
-            if (c == ';') {
+            if (c == separator_) {
                 newField();
                 state = State::FieldStart;
             } else if (IsLineEnd(c)) {
@@ -223,7 +224,7 @@ bool CsvReader::Next(Record &record)
             if (c == '"') {
                 append(c);
                 state = State::Quoted;
-            } else if (c == ';') {
+            } else if (c == separator_) {
                 newField();
                 state = State::FieldStart;
             } else if (IsLineEnd(c)) {

@@ -1,6 +1,6 @@
 #pragma once
-// Reading a worksheet in CSV with ";" between fields and RFC 4180 quoting, one
-// record at a time, in bounded memory whatever the input holds.
+// Reading a worksheet in CSV with RFC 4180 quoting, one record at a time, in
+// bounded memory whatever the input holds.
 
 #include <cstddef>
 #include <cstdio>
@@ -27,6 +27,16 @@ public:
 private:
     std::FILE *file_;
 };
+
+// The two forms of a worksheet. Spreadsheets in Spanish part fields with ";"
+// because "," is their decimal mark; the international form parts them with
+// "," and writes a decimal point.
+struct CsvFormat {
+    char separator;
+    char decimalMark;
+};
+inline constexpr CsvFormat kSpanishCsv{';', ','};
+inline constexpr CsvFormat kInternationalCsv{',', '.'};
 
 // Beyond these a record is refused rather than kept. A row of the longest
 // case has eight fields; spreadsheets pad rows with empty ones.
@@ -57,7 +67,7 @@ bool IsUtf8(std::string_view text);
 
 class CsvReader {
 public:
-    explicit CsvReader(ByteSource &source, CsvLimits limits = {});
+    explicit CsvReader(ByteSource &source, char separator = ';', CsvLimits limits = {});
 
     // The next record, blank and comment rows included; false at the end.
     bool Next(Record &record);
@@ -71,6 +81,7 @@ private:
     void ResumeAfterFirstLine(std::size_t startLine);
 
     ByteSource &source_;
+    char separator_;
     CsvLimits limits_;
     std::unique_ptr<char[]> buffer_;
     std::size_t position_ = 0;

@@ -49,7 +49,7 @@ std::string Usage()
         }
         text += '\n';
     }
-    text += "     sorvani-calc --lote HOJA.csv   (o - para la entrada estándar)\n";
+    text += "     sorvani-calc [--separador ;|,] --lote HOJA.csv   (o - para la entrada estándar)\n";
     return text;
 }
 
@@ -71,6 +71,8 @@ std::string Help()
             "\nOpciones:\n"
             "  --json         un objeto JSON con los textos de los resultados\n"
             "  --lote HOJA    responde cada fila de una hoja CSV con \";\" entre campos\n"
+            "  --separador ,  la hoja y sus respuestas con \",\" entre campos y punto decimal\n"
+            "                 (--separador ; es la forma de siempre, con coma decimal)\n"
             "  --svg FICHERO  escribe además el triángulo resuelto, a escala, como figura SVG\n"
             "  --help         esta ayuda\n"
             "  --version      la versión\n"
@@ -106,17 +108,23 @@ std::string Help()
     text += "  un dato rechazado o un cálculo imposible: {\"error\": {\"titulo\": …, \"mensaje\": …}}\n"
             "\nHoja (--lote, - lee la entrada estándar): cada fila es el caso y sus valores, separados\n"
             "por \";\" y entrecomillados como dice RFC 4180; se saltan las filas vacías y las que\n"
-            "empiezan por \"#\", y los campos vacíos tras el último valor. La respuesta es CSV con\n"
-            "\";\": la cabecera \"caso;valores;resultados\", y por cada fila el caso y sus valores tal\n"
-            "como venían, seguidos de los resultados en el orden de las claves JSON (cada _gms en\n"
-            "tres campos), o del título y el texto del mensaje.\n";
+            "empiezan por \"#\", y los campos vacíos tras el último valor. Un valor se lee con coma\n"
+            "o con punto decimal (\"12,5\" y \"12.5\" son 12,5) y por lo demás como en la ventana;\n"
+            "uno que no es solo un número (\"12cm\", \" 3\") da un aviso que nombra la fila y el\n"
+            "valor, y la fila se responde igual. La respuesta es CSV con \";\": la cabecera\n"
+            "\"caso;valores;resultados\", y por cada fila el caso y sus valores, seguidos de los\n"
+            "resultados en el orden de las claves JSON (cada _gms en tres campos), o del título y\n"
+            "el texto del mensaje. Los números llevan coma decimal, para que una hoja de cálculo\n"
+            "en español los lea como números: un valor que es un número se escribe con coma\n"
+            "(\"12.5\" da \"12,5\"), cualquier otro tal como venía. Con --separador , todo va con\n"
+            "\",\" entre campos y punto decimal, y los valores se leen como en la ventana.\n";
     const CsvLimits limits;
     text += "Una fila de más de " + std::to_string(limits.fields) + " campos, con un campo de más de " +
             std::to_string(limits.fieldBytes) + " bytes, de más de " + std::to_string(limits.rowBytes) +
             " bytes,\ncon un byte nulo, que no es UTF-8 o con comillas sin cerrar no se responde: se\n"
             "nombra (\"fila N\", contando todas las filas) y se sigue con la siguiente.\n";
     text += "\nEstado de salida:\n"
-            "  0  resuelto; en --lote, todas las filas leídas y respondidas\n"
+            "  0  resuelto; en --lote, todas las filas leídas y respondidas (con avisos o sin ellos)\n"
             "  1  dato rechazado o cálculo imposible (sin --json el mensaje va a la salida de errores)\n"
             "  2  uso incorrecto, hoja o fichero ilegible, o alguna fila de la hoja sin respuesta\n"
             "     (caso desconocido, número de valores equivocado, fila ilegible: se nombra la fila\n"
@@ -140,7 +148,7 @@ int Finish(int status)
     return status;
 }
 
-int RunWorksheet(std::string_view path)
+int RunWorksheet(std::string_view path, CsvFormat format)
 {
     std::FILE *file = stdin;
     if (path != "-") {
@@ -154,7 +162,7 @@ int RunWorksheet(std::string_view path)
     FileSource source(file);
     FileSink out(stdout);
     FileSink problems(stderr);
-    const WorksheetSummary summary = AnswerWorksheet(source, out, problems);
+    const WorksheetSummary summary = AnswerWorksheet(source, out, problems, format);
     const bool failed = source.Failed();
     const int error = errno;
     if (file != stdin)
@@ -232,6 +240,7 @@ int main(int argc, char **argv)
     bool json = false;
     const std::string_view *sheet = nullptr;
     const std::string_view *svg = nullptr;
+    const std::string_view *separator = nullptr;
     std::size_t next = 0;
     // Options come before the case name; after it every argument is a value.
     for (; next < args.size(); ++next) {
@@ -258,6 +267,14 @@ int main(int argc, char **argv)
             if (next + 1 == args.size())
                 return WrongUse("falta el fichero tras --svg");
             svg = &args[++next];
+        } else if (arg == "--separador") {
+            if (separator)
+                return WrongUse("--separador se da una sola vez");
+            if (next + 1 == args.size())
+                return WrongUse("falta el separador tras --separador");
+            separator = &args[++next];
+            if (*separator != ";" && *separator != ",")
+                return WrongUse("el separador de la hoja es «;» o «,», no «" + std::string(*separator) + "»");
         } else if (arg.starts_with('-') && arg != "-") {
             return WrongUse("opción desconocida «" + std::string(arg) + "»");
         } else {
@@ -272,8 +289,10 @@ int main(int argc, char **argv)
             return WrongUse("--json no se combina con --lote: la hoja se responde en CSV");
         if (svg)
             return WrongUse("--svg dibuja un solo triángulo y no se combina con --lote");
-        return RunWorksheet(*sheet);
+        return RunWorksheet(*sheet, separator && *separator == "," ? kInternationalCsv : kSpanishCsv);
     }
+    if (separator)
+        return WrongUse("--separador es para las hojas (--lote)");
     if (next == args.size())
         return WrongUse("falta el caso");
     const Case *kase = FindCase(args[next]);

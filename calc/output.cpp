@@ -83,9 +83,10 @@ std::string TextAnswer(const Case &kase, const Answer &answer)
     return out;
 }
 
-void AppendCsvField(std::string &out, std::string_view field)
+void AppendCsvField(std::string &out, std::string_view field, char separator)
 {
-    if (field.find_first_of(";\"\n\r") == field.npos) {
+    const char special[] = {separator, '"', '\n', '\r', '\0'};
+    if (field.find_first_of(special) == field.npos) {
         out += field;
         return;
     }
@@ -96,6 +97,14 @@ void AppendCsvField(std::string &out, std::string_view field)
         out += c;
     }
     out += '"';
+}
+
+void AppendCsvNumber(std::string &out, std::string_view text, char decimalMark)
+{
+    const std::size_t start = out.size();
+    out += text;
+    if (const std::size_t point = out.find('.', start); point != out.npos)
+        out[point] = decimalMark;
 }
 
 } // namespace calc

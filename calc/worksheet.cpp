@@ -1,6 +1,7 @@
 #include "worksheet.h"
 
 #include "cases.h"
+#include "numeric.h"
 #include "output.h"
 
 #include <algorithm>
@@ -64,81 +65,164 @@ bool IsBlank(const Record &record)
     return std::ranges::all_of(record.fields, [](const std::string &field) { return field.empty(); });
 }
 
+// The answers and the messages of one worksheet, each written as it comes.
+class Answers {
+public:
+    Answers(ByteSink &out, ByteSink &problems, CsvFormat format, WorksheetSummary &summary)
+        : out_(out), problems_(problems), format_(format), summary_(summary)
+    {
+    }
+
+    CsvFormat Format() const { return format_; }
+
+    // A row that gets no answer.
+    void Report(const Record &record, const std::string &what)
+    {
+        Problem(record, ": " + what);
+        ++summary_.bad;
+    }
+
+    // Value number `value` (from 1) of an answered row, which does not read
+    // as what it shows.
+    void Warn(const Record &record, std::size_t value, const std::string &what)
+    {
+        Problem(record, ", valor " + std::to_string(value) + ": " + what);
+        ++summary_.warnings;
+    }
+
+    // The fields of an answer row, then End.
+    void Text(std::string_view text)
+    {
+        Separate();
+        AppendCsvField(row_, text, format_.separator);
+    }
+    void Number(std::string_view text)
+    {
+        Separate();
+        AppendCsvNumber(row_, text, format_.decimalMark);
+    }
+    void End()
+    {
+        row_ += '\n';
+        out_.Write(row_);
+        row_.clear();
+        rowStarted_ = false;
+        ++summary_.answered;
+    }
+
+private:
+    void Separate()
+    {
+        if (rowStarted_)
+            row_ += format_.separator;
+        rowStarted_ = true;
+    }
+
+    void Problem(const Record &record, const std::string &what)
+    {
+        std::string line = "sorvani-calc: fila " + std::to_string(record.row);
+        if (record.line != record.row)
+            line += " (línea " + std::to_string(record.line) + ")";
+        line += what + "\n";
+        problems_.Write(line);
+    }
+
+    ByteSink &out_;
+    ByteSink &problems_;
+    CsvFormat format_;
+    WorksheetSummary &summary_;
+    std::string row_; // reused for every answer row
+    bool rowStarted_ = false;
+};
+
+// A row of one of the windows' cases: its name, then its values in the
+// window's reading order, each read as the window reads its box once the
+// format's decimal mark is made a point; empty fields after the last value
+// are a spreadsheet's padding.
+void AnswerCaseRow(const Case &kase, const Record &record, Answers &answers)
+{
+    const std::vector<std::string> &fields = record.fields;
+    const std::size_t count = kase.values.size();
+    const std::size_t given = fields.size() - 1;
+    const auto lastFilled = std::find_if(fields.rbegin(), fields.rend() - 1,
+                                         [](const std::string &field) { return !field.empty(); });
+    const std::size_t filled = std::size_t(fields.rend() - 1 - lastFilled);
+    if (given < count || filled > count) {
+        const std::size_t brought = given < count ? given : filled;
+        answers.Report(record, ValuesNeeded(kase) + " y la fila trae " + std::to_string(brought));
+        return;
+    }
+
+    const char mark = answers.Format().decimalMark;
+    std::array<std::string, kMaxValues> read;
+    std::array<std::string_view, kMaxValues> values;
+    std::array<bool, kMaxValues> plain{};
+    for (std::size_t i = 0; i < count; ++i) {
+        read[i] = fields[1 + i];
+        std::ranges::replace(read[i], mark, '.');
+        values[i] = read[i];
+        plain[i] = IsPlainNumber(read[i]);
+        // An empty box is 0 in the window too, and nothing to warn about.
+        if (!plain[i] && !read[i].empty()) {
+            std::string shown = NumberText(TextValue(read[i]));
+            std::ranges::replace(shown, '.', mark);
+            answers.Warn(record, i + 1, "«" + Shown(fields[1 + i]) + "» se lee como " + shown);
+        }
+    }
+    const Answer answer = AnswerCase(kase, std::span(values.data(), count));
+
+    // A plain number is written back with the format's decimal mark, so that
+    // the spreadsheet shows the value that was used; anything else as given.
+    answers.Text(fields.front());
+    for (std::size_t i = 0; i < count; ++i) {
+        if (plain[i])
+            answers.Number(read[i]);
+        else
+            answers.Text(fields[1 + i]);
+    }
+    if (answer.solved) {
+        for (std::size_t i = 0; i < kase.results; ++i)
+            answers.Number(answer.texts[i]);
+    } else {
+        answers.Text(answer.title);
+        answers.Text(answer.message);
+    }
+    answers.End();
+}
+
 } // namespace
 
-WorksheetSummary AnswerWorksheet(ByteSource &in, ByteSink &out, ByteSink &problems, CsvLimits limits)
+WorksheetSummary AnswerWorksheet(ByteSource &in, ByteSink &out, ByteSink &problems, CsvFormat format,
+                                 CsvLimits limits)
 {
     WorksheetSummary summary;
-    CsvReader reader(in, limits);
+    CsvReader reader(in, format.separator, limits);
+    Answers answers(out, problems, format, summary);
     Record record;
-    std::string row; // reused for every output row and message
-    out.Write(kWorksheetHeader);
-
-    const auto report = [&](const std::string &what) {
-        row = "sorvani-calc: fila " + std::to_string(record.row);
-        if (record.line != record.row)
-            row += " (línea " + std::to_string(record.line) + ")";
-        row += ": " + what + "\n";
-        problems.Write(row);
-        ++summary.bad;
-    };
+    const char separator[] = {format.separator, '\0'};
+    out.Write(std::string("caso") + separator + "valores" + separator + "resultados\n");
 
     while (reader.Next(record)) {
         ++summary.rows;
-        const std::vector<std::string> &fields = record.fields;
         // A comment is skipped whatever it holds.
-        if (fields.front().starts_with('#')) {
+        if (record.fields.front().starts_with('#')) {
             ++summary.skipped;
             continue;
         }
         if (record.problem != RowProblem::None) {
-            report(ProblemText(record.problem, limits));
+            answers.Report(record, ProblemText(record.problem, limits));
             continue;
         }
         if (IsBlank(record)) {
             ++summary.skipped;
             continue;
         }
-        const Case *kase = FindCase(fields.front());
-        if (!kase) {
-            report(UnknownCase(fields.front()));
-            continue;
-        }
-        // Empty fields after the last value are a spreadsheet's padding.
-        const std::size_t count = kase->values.size();
-        const std::size_t given = fields.size() - 1;
-        const auto lastFilled = std::find_if(fields.rbegin(), fields.rend() - 1,
-                                             [](const std::string &field) { return !field.empty(); });
-        const std::size_t filled = std::size_t(fields.rend() - 1 - lastFilled);
-        if (given < count || filled > count) {
-            report(ValuesNeeded(*kase) + " y la fila trae " + std::to_string(given < count ? given : filled));
-            continue;
-        }
-
-        std::array<std::string_view, kMaxValues> values;
-        std::copy_n(fields.begin() + 1, count, values.begin());
-        const Answer answer = AnswerCase(*kase, std::span(values.data(), count));
-
-        row.clear();
-        AppendCsvField(row, fields.front());
-        for (std::size_t i = 0; i < count; ++i) {
-            row += ';';
-            AppendCsvField(row, values[i]);
-        }
-        if (answer.solved) {
-            for (std::size_t i = 0; i < kase->results; ++i) {
-                row += ';';
-                AppendCsvField(row, answer.texts[i]);
-            }
-        } else {
-            row += ';';
-            AppendCsvField(row, answer.title);
-            row += ';';
-            AppendCsvField(row, answer.message);
-        }
-        row += '\n';
-        out.Write(row);
-        ++summary.answered;
+        // The first field says what kind of row it is, and so who answers it.
+        const std::string &kind = record.fields.front();
+        if (const Case *kase = FindCase(kind))
+            AnswerCaseRow(*kase, record, answers);
+        else
+            answers.Report(record, UnknownCase(kind));
     }
     return summary;
 }

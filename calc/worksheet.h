@@ -21,13 +21,14 @@ struct WorksheetSummary {
     std::size_t answered = 0; // solved, refused or failed: one output row each
     std::size_t skipped = 0;  // blank and comment rows
     std::size_t bad = 0;      // unknown case, wrong number of values, unreadable row
+    std::size_t warnings = 0; // values of answered rows that are not plain numbers
 };
 
-// The header of the answers.
-inline constexpr std::string_view kWorksheetHeader = "caso;valores;resultados\n";
-
 // Writes the header and one CSV row per answered worksheet row to out, and
-// one line naming the row for every bad one to problems.
-WorksheetSummary AnswerWorksheet(ByteSource &in, ByteSink &out, ByteSink &problems, CsvLimits limits = {});
+// one line naming the row for every bad row and for every value that does
+// not read whole as a number to problems. Values are read and numbers written
+// with the format's decimal mark ("." is always read too).
+WorksheetSummary AnswerWorksheet(ByteSource &in, ByteSink &out, ByteSink &problems, CsvFormat format = kSpanishCsv,
+                                 CsvLimits limits = {});
 
 } // namespace calc

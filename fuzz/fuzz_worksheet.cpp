@@ -1,10 +1,12 @@
-// sorvani-calc --lote: any bytes as a worksheet. Every row must be answered,
-// skipped or reported; the answers must not depend on how the bytes arrive;
-// and the answers must read back as a worksheet whose every row is the answer
-// of its own case and values.
+// sorvani-calc --lote: any bytes as a worksheet, with ";" and decimal commas
+// or with "," and decimal points. Every row must be answered, skipped or
+// reported; the answers must not depend on how the bytes arrive; and the
+// answers must read back as a worksheet whose every row is the answer of its
+// own case and values, each plain number written with the sheet's decimal mark.
 #include "cases.h"
 #include "csv.h"
 #include "harness.h"
+#include "numeric.h"
 #include "output.h"
 #include "worksheet.h"
 
@@ -42,11 +44,11 @@ struct Outcome {
     calc::WorksheetSummary summary;
 };
 
-Outcome Answer(std::string_view sheet, std::size_t piece, calc::CsvLimits limits)
+Outcome Answer(std::string_view sheet, std::size_t piece, calc::CsvFormat format, calc::CsvLimits limits)
 {
     Pieces source(sheet, piece);
     Collect out, problems;
-    const calc::WorksheetSummary summary = calc::AnswerWorksheet(source, out, problems, limits);
+    const calc::WorksheetSummary summary = calc::AnswerWorksheet(source, out, problems, format, limits);
     return {std::move(out.text), std::move(problems.text), summary};
 }
 
@@ -103,20 +105,30 @@ void CheckProblems(const Outcome &outcome)
         rest.remove_prefix(end + 1);
         ++lines;
     }
-    if (lines != outcome.summary.bad)
-        fuzz::Fail("bad rows and problem lines differ in number", outcome.problems);
+    if (lines != outcome.summary.bad + outcome.summary.warnings)
+        fuzz::Fail("bad rows and warnings differ from the problem lines in number", outcome.problems);
+}
+
+std::string WithMark(std::string_view text, char from, char to)
+{
+    std::string marked(text);
+    std::ranges::replace(marked, from, to);
+    return marked;
 }
 
 // The answers read as a worksheet: the header, then per row its case, its
 // values and what answering those values again gives.
-void CheckAnswersReadBack(const Outcome &outcome)
+void CheckAnswersReadBack(const Outcome &outcome, calc::CsvFormat format)
 {
+    const char separator = format.separator;
+    const char mark = format.decimalMark;
     Pieces source(outcome.out, outcome.out.size() + 1);
-    calc::CsvReader reader(source);
+    calc::CsvReader reader(source, separator);
     calc::Record record;
     if (!reader.Next(record) || record.fields != std::vector<std::string>{"caso", "valores", "resultados"})
         fuzz::Fail("the answers do not start with the header", outcome.out);
     std::size_t rows = 0;
+    std::size_t warnings = 0;
     while (reader.Next(record)) {
         ++rows;
         if (record.problem != calc::RowProblem::None)
@@ -125,13 +137,23 @@ void CheckAnswersReadBack(const Outcome &outcome)
         const std::size_t count = kase ? kase->values.size() : 0;
         if (!kase || record.fields.size() < 1 + count)
             fuzz::Fail("an answer row without its case and values", record.fields.front());
-        std::vector<std::string_view> values(record.fields.begin() + 1, record.fields.begin() + 1 + long(count));
-        const calc::Answer answer = calc::AnswerCase(*kase, values);
-        std::vector<std::string_view> expected;
-        if (answer.solved)
-            expected.assign(answer.texts.begin(), answer.texts.begin() + long(kase->results));
-        else
-            expected = {answer.title, answer.message};
+        std::vector<std::string> read;
+        for (std::size_t i = 1; i <= count; ++i) {
+            const std::string &value = record.fields[i];
+            read.push_back(WithMark(value, mark, '.'));
+            const bool plain = IsPlainNumber(read.back());
+            if (plain && mark != '.' && value.find('.') != value.npos)
+                fuzz::Fail("a plain number written back with a decimal point", value);
+            warnings += !plain && !value.empty();
+        }
+        const calc::Answer answer = calc::AnswerCase(*kase, std::vector<std::string_view>(read.begin(), read.end()));
+        std::vector<std::string> expected;
+        if (answer.solved) {
+            for (std::size_t i = 0; i < kase->results; ++i)
+                expected.push_back(WithMark(answer.texts[i], '.', mark));
+        } else {
+            expected = {std::string(answer.title), std::string(answer.message)};
+        }
         if (!std::ranges::equal(expected, std::span(record.fields).subspan(1 + count)))
             fuzz::Fail("an answer row is not the answer of its values", outcome.out);
 
@@ -151,6 +173,8 @@ void CheckAnswersReadBack(const Outcome &outcome)
     }
     if (rows != outcome.summary.answered)
         fuzz::Fail("answered rows and answer rows differ in number", outcome.out);
+    if (warnings != outcome.summary.warnings)
+        fuzz::Fail("warnings and values that are not plain numbers differ in number", outcome.out);
 }
 
 } // namespace
@@ -159,15 +183,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
-    // The first byte picks the limits and how the bytes arrive: small limits
-    // let short inputs reach every refusal.
+    // The first byte picks the limits, how the bytes arrive and the form of
+    // the worksheet: small limits let short inputs reach every refusal.
     const bool small = (data[0] & 1) != 0;
     const calc::CsvLimits limits = small ? calc::CsvLimits{10, 24, 160} : calc::CsvLimits{};
     const std::size_t piece = 1 + (data[0] >> 1) % 8;
+    const calc::CsvFormat format = (data[0] & 0x10) != 0 ? calc::kInternationalCsv : calc::kSpanishCsv;
     const std::string_view sheet(reinterpret_cast<const char *>(data) + 1, size - 1);
 
-    const Outcome whole = Answer(sheet, sheet.size() + 1, limits);
-    const Outcome pieces = Answer(sheet, piece, limits);
+    const Outcome whole = Answer(sheet, sheet.size() + 1, format, limits);
+    const Outcome pieces = Answer(sheet, piece, format, limits);
     if (whole.out != pieces.out || whole.problems != pieces.problems)
         fuzz::Fail("the answers depend on how the bytes arrive", sheet);
 
@@ -175,6 +200,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (summary.rows != summary.answered + summary.skipped + summary.bad)
         fuzz::Fail("a row neither answered, skipped nor reported", sheet);
     CheckProblems(whole);
-    CheckAnswersReadBack(whole);
+    CheckAnswersReadBack(whole, format);
     return 0;
 }

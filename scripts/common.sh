@@ -2,9 +2,9 @@
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2 libbenchmark-dev
+BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-liberation2 libbenchmark-dev
                 desktop-file-utils appstream # validate the desktop files
-                librsvg2-bin) # renders the figures of sorvani-calc in its test
+                librsvg2-bin qt6-svg-dev) # render the figure in its test, as a browser and Qt do
 
 # Installs the Debian packages that are not there yet; without root it prints
 # the one command to run and stops.

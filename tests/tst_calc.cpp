@@ -1,16 +1,22 @@
 // sorvani-calc run as a user runs it: every row the solver windows' tests
-// know gives the window's texts or message; a worksheet round trip; the exit
-// statuses; worksheets with bad rows.
+// know gives the window's texts or message; a worksheet round trip in both
+// forms, and the answers opened in LibreOffice Calc; the exit statuses;
+// worksheets with bad rows.
 #include "SolverCases.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -123,8 +129,8 @@ void ForEachRow(Visit visit)
     }
 }
 
-// RFC 4180 with ";", records ending in a line feed.
-QList<QStringList> ParseCsv(const QByteArray &bytes)
+// RFC 4180, records ending in a line feed.
+QList<QStringList> ParseCsv(const QByteArray &bytes, char separator = ';')
 {
     QList<QStringList> records;
     QStringList record;
@@ -141,7 +147,7 @@ QList<QStringList> ParseCsv(const QByteArray &bytes)
                 quoted = false;
         } else if (c == '"') {
             quoted = true;
-        } else if (c == ';' || c == '\n') {
+        } else if (c == separator || c == '\n') {
             record << QString::fromUtf8(field);
             field.clear();
             if (c == '\n') {
@@ -155,12 +161,157 @@ QList<QStringList> ParseCsv(const QByteArray &bytes)
     return records;
 }
 
-QByteArray CsvField(const QString &text)
+QByteArray CsvField(const QString &text, char separator = ';')
 {
     QByteArray field = text.toUtf8();
-    if (field.contains(';') || field.contains('"') || field.contains('\n') || field.contains('\r'))
+    if (field.contains(separator) || field.contains('"') || field.contains('\n') || field.contains('\r'))
         field = '"' + field.replace("\"", "\"\"") + '"';
     return field;
+}
+
+QByteArray CsvRow(const QStringList &fields, char separator = ';')
+{
+    QByteArrayList row;
+    for (const QString &field : fields)
+        row << CsvField(field, separator);
+    return row.join(separator) + '\n';
+}
+
+QString WithMark(QString text, QChar from, QChar to)
+{
+    return text.replace(from, to);
+}
+
+// The whole value is one number: sign, digits with one decimal point,
+// exponent; nothing around it.
+bool IsPlainNumber(const QString &value)
+{
+    static const QRegularExpression number(R"(^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$)");
+    return number.match(value).hasMatch();
+}
+
+// The three tres-lados 3 4 5 answers as a worksheet writes them.
+QStringList Answer345(QChar mark)
+{
+    QStringList texts = form2::k345.mid(9, 3) + form2::k345.mid(0, 9) + form2::k345.mid(12);
+    for (QString &text : texts)
+        text.replace(u'.', mark);
+    return texts;
+}
+
+// A cell as a spreadsheet holds it: its type ("float", "string", or none for
+// an empty cell), its number and its text.
+struct Cell {
+    QString type;
+    double value = 0;
+    QString text;
+};
+
+Cell TextCell(const QString &text)
+{
+    return {"string", 0, text};
+}
+
+Cell NumberCell(double value)
+{
+    // LibreOffice keeps a number beyond a double's range as the largest one,
+    // and not always with its sign ("-1e400" becomes 1.797E+308).
+    return {"float", std::isinf(value) ? DBL_MAX : value, {}};
+}
+
+// What a value typed into a Spanish worksheet must show in the answers: the
+// number it reads as when it is a plain number with either decimal mark,
+// otherwise its text as typed.
+Cell ValueCell(const QString &value)
+{
+    const QString read = WithMark(value, u',', u'.');
+    if (value.isEmpty())
+        return {};
+    if (IsPlainNumber(read))
+        return NumberCell(std::strtod(read.toLatin1().constData(), nullptr));
+    return TextCell(value);
+}
+
+const QString kOffice = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
+const QString kTable = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:table:1.0");
+const QString kText = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
+
+int Repeats(const QXmlStreamReader &xml, QLatin1StringView attribute)
+{
+    const QStringView repeats = xml.attributes().value(kTable, attribute);
+    return repeats.isEmpty() ? 1 : repeats.toInt();
+}
+
+// The cell the reader stands at, read to its end: paragraphs joined with
+// line feeds, runs of spaces spelt out.
+Cell ReadCell(QXmlStreamReader &xml)
+{
+    Cell cell{xml.attributes().value(kOffice, "value-type").toString(),
+              xml.attributes().value(kOffice, "value").toDouble(), {}};
+    bool paragraph = false;
+    bool inParagraph = false; // what lies between paragraphs is the file's layout
+    for (int depth = 1; depth > 0 && !xml.atEnd();) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        const bool isParagraph = xml.namespaceUri() == kText && xml.name() == u"p";
+        if (token == QXmlStreamReader::EndElement) {
+            --depth;
+            inParagraph = inParagraph && !isParagraph;
+        } else if (token == QXmlStreamReader::Characters && inParagraph) {
+            cell.text += xml.text();
+        } else if (token == QXmlStreamReader::StartElement) {
+            ++depth;
+            if (xml.namespaceUri() != kText)
+                continue;
+            if (isParagraph) {
+                if (paragraph)
+                    cell.text += u'\n';
+                paragraph = inParagraph = true;
+            } else if (xml.name() == u"s") {
+                const QStringView count = xml.attributes().value(kText, "c");
+                cell.text += QString(count.isEmpty() ? 1 : count.toInt(), u' ');
+            }
+        }
+    }
+    return cell;
+}
+
+// The rows of the first table of a flat OpenDocument spreadsheet, repeated
+// rows and cells spelt out, empty cells at the end of a row and empty rows
+// at the end of the table left out.
+QList<QList<Cell>> ReadSpreadsheet(QIODevice *file, QString *error)
+{
+    QList<QList<Cell>> rows;
+    QXmlStreamReader xml(file);
+    while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError()) {
+        if (!xml.isStartElement() || xml.namespaceUri() != kTable)
+            continue;
+        if (xml.name() == u"table" && !rows.isEmpty())
+            break;
+        if (xml.name() != u"table-row")
+            continue;
+        const int rowRepeats = Repeats(xml, QLatin1StringView("number-rows-repeated"));
+        QList<Cell> row;
+        while (xml.readNextStartElement()) {
+            if (xml.name() != u"table-cell") {
+                xml.skipCurrentElement();
+                continue;
+            }
+            const int repeats = Repeats(xml, QLatin1StringView("number-columns-repeated"));
+            const Cell cell = ReadCell(xml);
+            for (int i = 0; i < repeats && i < 1024; ++i)
+                row << cell;
+        }
+        while (!row.isEmpty() && row.last().type.isEmpty() && row.last().text.isEmpty())
+            row.removeLast();
+        // The empty rows that fill the table up to its last one come as a
+        // single row repeated a million times.
+        for (int i = 0; i < std::min(rowRepeats, 1024); ++i)
+            rows << row;
+    }
+    while (!rows.isEmpty() && rows.last().isEmpty())
+        rows.removeLast();
+    *error = xml.hasError() ? xml.errorString() : QString();
+    return rows;
 }
 
 } // namespace
@@ -251,36 +402,197 @@ private slots:
         QVERIFY(run.err.isEmpty());
     }
 
+    void worksheetRoundTrip_data()
+    {
+        QTest::addColumn<char>("separator");
+        QTest::addColumn<bool>("decimalCommas"); // the values' "." written as ","
+        QTest::newRow("; with decimal points") << ';' << false;
+        QTest::newRow("; with decimal commas") << ';' << true;
+        QTest::newRow(", as the window reads") << ',' << false;
+    }
+
     // Every row twice, once as a spreadsheet writes it and once with a quote,
-    // a ";" and a line break after each value, which the window's reading
-    // ignores; between them a comment, blank rows and CR LF line ends.
+    // the separator and a line break after each value, which the window's
+    // reading ignores; between them a comment, blank rows and CR LF line
+    // ends. With ";", "," is a decimal mark: the rows with a "," in a value
+    // read differently from the window and are left out. Plain numbers come
+    // back with the sheet's decimal mark, anything else as given and warned
+    // about, every result with the sheet's decimal mark.
     void worksheetRoundTrip()
     {
-        const QByteArray tail = "\" ;x\r\ny";
-        QByteArray sheet = "# hoja de prueba; con \"comillas\"\r\n\r\n;;;;\r\n";
+        QFETCH(char, separator);
+        QFETCH(bool, decimalCommas);
+        const QChar mark = separator == ';' ? u',' : u'.';
+        const QString tail = QStringLiteral("\" ") + QChar(separator) + QStringLiteral("x\r\ny");
+        QByteArray sheet = "# hoja de prueba; con \"comillas\"\r\n\r\n" + QByteArray(4, separator) + "\r\n";
         QList<QStringList> expected{{"caso", "valores", "resultados"}};
+        qsizetype warnings = 0;
         ForEachRow([&](const CalcCase &kase, const char *, const QStringList &inputs, int,
                        const QJsonObject &answer) {
-            for (const QByteArray &suffix : {QByteArray(), tail}) {
-                QStringList row{kase.command};
-                for (const QString &input : inputs)
-                    row << input + QString::fromUtf8(suffix);
-                QByteArrayList fields;
-                for (const QString &field : row)
-                    fields << CsvField(field);
-                sheet += fields.join(';') + "\r\n";
-                expected << row + Fields(kase, answer);
+            if (separator == ';' && !inputs.filter(QStringLiteral(",")).isEmpty())
+                return;
+            for (const QString &suffix : {QString(), tail}) {
+                QStringList given{kase.command};
+                QStringList answered{kase.command};
+                for (const QString &input : inputs) {
+                    const QString value = (decimalCommas ? WithMark(input, u'.', u',') : input) + suffix;
+                    const QString read = WithMark(value, mark, u'.');
+                    given << value;
+                    answered << (IsPlainNumber(read) ? WithMark(read, u'.', mark) : value);
+                    warnings += !IsPlainNumber(read) && !value.isEmpty();
+                }
+                sheet += CsvRow(given, separator).chopped(1) + "\r\n";
+                QStringList results = Fields(kase, answer);
+                if (!answer.contains("error")) {
+                    for (QString &result : results)
+                        result.replace(u'.', mark);
+                }
+                expected << answered + results;
             }
         });
 
-        const Run run = Calc({"--lote", "-"}, sheet);
+        const Run run = Calc({"--separador", QString(QChar(separator)), "--lote", "-"}, sheet);
         QCOMPARE(run.status, 0);
-        QVERIFY(run.err.isEmpty());
         QVERIFY(run.out.endsWith('\n'));
-        const QList<QStringList> records = ParseCsv(run.out);
+        const QList<QStringList> records = ParseCsv(run.out, separator);
         QCOMPARE(records.size(), expected.size());
         for (qsizetype i = 0; i < records.size(); ++i)
             QCOMPARE(records[i], expected[i]);
+        static const QRegularExpression warning(
+            R"(^sorvani-calc: fila \d+( \(línea \d+\))?, valor \d: «.*» se lee como )");
+        const QStringList lines = QString::fromUtf8(run.err).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), warnings);
+        for (const QString &line : lines)
+            QVERIFY2(warning.match(line).hasMatch(), qPrintable(line));
+    }
+
+    // A value that does not read whole as a number is named with what it
+    // reads as, and its row answered all the same.
+    void worksheetWarning_data()
+    {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QByteArray>("sheet");
+        QTest::addColumn<QByteArray>("answers"); // the header and the answer rows
+        QTest::addColumn<QString>("err");
+
+        const QByteArray header = "caso;valores;resultados\n";
+        const QStringList twoAngles = WithMark(form4::kSolved[1].results.join(u' '), u'.', u',').split(u' ');
+        QTest::newRow("a decimal comma and a unit")
+            << ";" << QByteArray("dos-angulos;20;30;0;40;15;30;\"12,5 m\";;\n")
+            << header + CsvRow(QStringList{"dos-angulos", "20", "30", "0", "40", "15", "30", "12,5 m"} + twoAngles)
+            << "sorvani-calc: fila 1, valor 7: «12,5 m» se lee como 12,5\n";
+        QTest::newRow("blanks around a number, the line named")
+            << ";" << QByteArray("#;\"nota\nlarga\"\ntres-lados; 3;4;5\n")
+            << header + CsvRow(QStringList{"tres-lados", " 3", "4", "5"} + Answer345(u','))
+            << "sorvani-calc: fila 2 (línea 3), valor 1: « 3» se lee como 3\n";
+        QTest::newRow("a refused row, every value named")
+            << ";" << QByteArray("tres-lados;x;4 m;\n")
+            << header + CsvRow({"tres-lados", "x", "4 m", "", form2::kInputTitle, form2::kSideA})
+            << "sorvani-calc: fila 1, valor 1: «x» se lee como 0\n"
+               "sorvani-calc: fila 1, valor 2: «4 m» se lee como 4\n";
+        QTest::newRow(", reads 3,5 as the window does")
+            << "," << QByteArray("tres-lados,\"3,5\",4,5,,\n")
+            << "caso,valores,resultados\n" + CsvRow(QStringList{"tres-lados", "3,5", "4", "5"} + Answer345(u'.'), ',')
+            << "sorvani-calc: fila 1, valor 1: «3,5» se lee como 3\n";
+    }
+
+    void worksheetWarning()
+    {
+        QFETCH(QString, separator);
+        QFETCH(QByteArray, sheet);
+        QFETCH(QByteArray, answers);
+        QFETCH(QString, err);
+        const Run run = Calc({"--separador", separator, "--lote", "-"}, sheet);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, answers);
+        QCOMPARE(QString::fromUtf8(run.err), err);
+    }
+
+    // The answers opened in LibreOffice Calc with the import settings of a
+    // Spanish locale (";", UTF-8, Spanish (Spain)): every result a number
+    // cell of its value, every case name and message a text cell, every value
+    // the number the program used or its text as typed. Each row without a
+    // "," three times: with decimal points; with decimal commas, quoted; with
+    // decimal commas and a unit after each value.
+    void spreadsheet()
+    {
+        const QString soffice = QStandardPaths::findExecutable("soffice");
+        if (soffice.isEmpty())
+            QSKIP("LibreOffice (soffice) is not installed");
+
+        QByteArray sheet;
+        QList<QList<Cell>> expected{{TextCell("caso"), TextCell("valores"), TextCell("resultados")}};
+        ForEachRow([&](const CalcCase &kase, const char *, const QStringList &inputs, int,
+                       const QJsonObject &answer) {
+            if (!inputs.filter(QStringLiteral(",")).isEmpty())
+                return;
+            for (int form = 0; form < 3; ++form) {
+                QStringList row{kase.command};
+                QList<Cell> cells{TextCell(kase.command)};
+                for (const QString &input : inputs) {
+                    QString value = form == 0 ? input : WithMark(input, u'.', u',');
+                    if (form == 2 && !value.isEmpty())
+                        value += " m";
+                    row << value;
+                    cells << ValueCell(value);
+                }
+                if (form == 1)
+                    sheet += '"' + row.join("\";\"").toUtf8() + "\"\n";
+                else
+                    sheet += CsvRow(row);
+                if (answer.contains("error")) {
+                    for (const QString &text : Fields(kase, answer))
+                        cells << TextCell(text);
+                } else {
+                    for (const QString &text : Fields(kase, answer))
+                        cells << NumberCell(std::strtod(text.toLatin1().constData(), nullptr));
+                }
+                expected << cells;
+            }
+        });
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const Run run = Calc({"--lote", "-"}, sheet);
+        QCOMPARE(run.status, 0);
+        QFile answers(dir.filePath("respuestas.csv"));
+        QVERIFY(answers.open(QIODevice::WriteOnly));
+        answers.write(run.out);
+        answers.close();
+
+        // A profile of its own, so that a LibreOffice already running is
+        // neither used nor disturbed.
+        QProcess office;
+        office.setProcessChannelMode(QProcess::MergedChannels);
+        const QString profile = QUrl::fromLocalFile(dir.filePath("perfil")).toString();
+        office.start(soffice, {"--headless", "-env:UserInstallation=" + profile, "--infilter=CSV:59,34,76,1,,3082",
+                               "--convert-to", "fods", "--outdir", dir.path(), answers.fileName()});
+        QVERIFY(office.waitForFinished(300000));
+        QVERIFY2(office.exitCode() == 0, office.readAll().constData());
+        QFile converted(dir.filePath("respuestas.fods"));
+        QVERIFY2(converted.open(QIODevice::ReadOnly), office.readAll().constData());
+        QString error;
+        const QList<QList<Cell>> rows = ReadSpreadsheet(&converted, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+
+        QCOMPARE(rows.size(), expected.size());
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            QCOMPARE(rows[i].size(), expected[i].size());
+            for (qsizetype j = 0; j < rows[i].size(); ++j) {
+                const Cell &cell = rows[i][j];
+                const Cell &want = expected[i][j];
+                const QByteArray where = QStringLiteral("row %1, column %2: %3 %4 «%5», expected %6 %7 «%8»")
+                                             .arg(i + 1).arg(j + 1)
+                                             .arg(cell.type).arg(cell.value).arg(cell.text)
+                                             .arg(want.type).arg(want.value).arg(want.text).toUtf8();
+                QVERIFY2(cell.type == want.type, where.constData());
+                if (want.type == u"float")
+                    QVERIFY2(cell.value == want.value || (want.value == DBL_MAX && cell.value == -DBL_MAX),
+                             where.constData());
+                else
+                    QVERIFY2(cell.text == want.text, where.constData());
+            }
+        }
     }
 
     void exitStatus_data()
@@ -325,6 +637,14 @@ private slots:
         QTest::newRow("a directory as the sheet") << QStringList{"--lote", "/"} << 2 << "caso;valores;resultados\n"
                                                   << "error al leer «/»";
         QTest::newRow("empty sheet") << QStringList{"--lote", "-"} << 0 << "caso;valores;resultados\n" << "";
+        QTest::newRow("--separador ;") << QStringList{"--separador", ";", "--lote", "-"} << 0
+                                       << "caso;valores;resultados\n" << "";
+        QTest::newRow("--separador tab") << QStringList{"--separador", "\t", "--lote", "-"} << 2 << ""
+                                         << "el separador de la hoja es «;» o «,», no «\t»" + usage;
+        QTest::newRow("--separador without a value") << QStringList{"--lote", "-", "--separador"} << 2 << ""
+                                                     << "falta el separador tras --separador";
+        QTest::newRow("--separador for one triangle") << QStringList{"--separador", ",", "tres-lados", "3", "4", "5"}
+                                                      << 2 << "" << "--separador es para las hojas (--lote)";
         QTest::newRow("--svg without a file") << QStringList{"--svg"} << 2 << "" << "falta el fichero tras --svg";
         QTest::newRow("--svg and --lote") << QStringList{"--svg", "f.svg", "--lote", "-"} << 2 << ""
                                           << "no se combina con --lote";
@@ -458,8 +778,7 @@ private slots:
         const QList<QStringList> records = ParseCsv(run.out);
         QCOMPARE(records.size(), answered + 1);
         for (const QStringList &record : records.mid(1))
-            QCOMPARE(record, (QStringList{"tres-lados", "3", "4", "5"} + form2::k345.mid(9, 3) + form2::k345.mid(0, 9) +
-                              form2::k345.mid(12)));
+            QCOMPARE(record, (QStringList{"tres-lados", "3", "4", "5"} + Answer345(u',')));
     }
 };
 

@@ -1,16 +1,23 @@
 #include "figure.h"
 #include "numeric.h"
 
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTransform>
 #include <QXmlStreamReader>
 #include <QtTest>
 
 #include <cmath>
 #include <limits>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -37,14 +44,48 @@ Figure MakeFigure(const Numbers &sides, const Numbers &angles, const QString &cT
             angle(angles[0]), angle(angles[1]), angle(angles[2])};
 }
 
-// What a picture holds, read back with an XML reader.
+// Roles of a, b, c, A, B, C, a letter each: P plain, D datum, R result.
+Figure WithRoles(Figure figure, const QString &roles, const QString &title = {})
+{
+    const auto role = [&](int i) {
+        return roles[i] == 'D'   ? FigureRole::Datum
+               : roles[i] == 'R' ? FigureRole::Result
+                                 : FigureRole::Plain;
+    };
+    std::tie(figure.a.role, figure.b.role, figure.c.role) = std::tuple(role(0), role(1), role(2));
+    std::tie(figure.A.role, figure.B.role, figure.C.role) = std::tuple(role(3), role(4), role(5));
+    figure.title = title.toStdString();
+    return figure;
+}
+
+// What a picture, or one panel of it, holds.
 struct Drawing {
-    QString error;
-    QRectF viewBox;
     QList<QPointF> triangle; // A, B, C
     QList<QPointF> points;   // every arc end
-    QList<QRectF> textBoxes; // at least the room each text takes
+    QList<QRectF> textBoxes; // the room each text takes in Liberation Sans
     QStringList texts;
+    QStringList looks; // of each text: its fill, and "italic" when it is
+    QTransform toPicture;
+
+    QRectF Bounds() const
+    {
+        QRectF bounds;
+        for (const QPointF p : triangle + points)
+            bounds |= QRectF(p, QSizeF(1e-9, 1e-9));
+        for (const QRectF &box : textBoxes)
+            bounds |= box;
+        return toPicture.mapRect(bounds);
+    }
+};
+
+// A picture read back with an XML reader: what lies outside any panel, and
+// each panel in its own units.
+struct Picture {
+    QString error;
+    QSizeF size;
+    QRectF viewBox;
+    Drawing drawing;
+    QList<Drawing> panels;
 };
 
 bool ReadNumbers(const QString &text, QList<double> &numbers)
@@ -61,30 +102,51 @@ bool ReadNumbers(const QString &text, QList<double> &numbers)
     return true;
 }
 
-Drawing Read(const std::string &svg)
+// "translate(x y) scale(s) translate(x y)"
+QTransform ReadTransform(QString text)
 {
-    Drawing drawing;
+    QList<double> n;
+    if (!ReadNumbers(text.replace(QRegularExpression("[a-z()]+"), " "), n) || n.size() != 5)
+        return QTransform(0, 0, 0, 0, 0, 0); // nothing lands where it should
+    return QTransform().translate(n[0], n[1]).scale(n[2], n[2]).translate(n[3], n[4]);
+}
+
+Picture Read(const std::string &svg)
+{
+    Picture picture;
     QXmlStreamReader xml(QByteArray::fromStdString(svg));
-    while (!xml.atEnd() && drawing.error.isEmpty()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
+    int depth = 0, panelDepth = 0; // of the open panel group, 0 outside
+    while (!xml.atEnd() && picture.error.isEmpty()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement && depth-- == panelDepth)
+            panelDepth = 0;
+        if (token != QXmlStreamReader::StartElement)
             continue;
+        ++depth;
+        Drawing &drawing = panelDepth ? picture.panels.last() : picture.drawing;
         const QXmlStreamAttributes attributes = xml.attributes();
         QHash<QString, QList<double>> numbers;
         for (const char *name :
              {"x", "y", "width", "height", "viewBox", "points", "d", "font-size"}) {
             if (attributes.hasAttribute(name)
                 && !ReadNumbers(attributes.value(name).toString(), numbers[name]))
-                drawing.error = QString("%1 of <%2> not a finite number").arg(name, xml.name());
+                picture.error = QString("%1 of <%2> not a finite number").arg(name, xml.name());
         }
         const auto point = [&] { return QPointF(numbers["x"].value(0), numbers["y"].value(0)); };
         if (xml.name() == u"svg") {
             if (xml.namespaceUri() != u"http://www.w3.org/2000/svg"
-                || numbers["width"] != QList<double>{640} || numbers["height"] != QList<double>{480}
+                || numbers["width"].size() != 1 || numbers["height"].size() != 1
                 || numbers["viewBox"].size() != 4)
-                drawing.error = "root element";
+                picture.error = "root element";
             const QList<double> box = numbers["viewBox"];
             if (box.size() == 4)
-                drawing.viewBox = QRectF(box[0], box[1], box[2], box[3]);
+                picture.viewBox = QRectF(box[0], box[1], box[2], box[3]);
+            picture.size = QSizeF(numbers["width"].value(0), numbers["height"].value(0));
+        } else if (xml.name() == u"g" && attributes.value("class") == u"panel") {
+            picture.panels.emplaceBack();
+            picture.panels.last().toPicture
+                = ReadTransform(attributes.value("transform").toString());
+            panelDepth = depth;
         } else if (xml.name() == u"polygon" && attributes.value("class") == u"triangle") {
             const QList<double> p = numbers["points"];
             for (int i = 0; i + 1 < p.size(); i += 2)
@@ -94,21 +156,27 @@ Drawing Read(const std::string &svg)
             if (d.size() == 9)
                 drawing.points << QPointF(d[0], d[1]) << QPointF(d[7], d[8]);
             else
-                drawing.error = "arc path";
+                picture.error = "arc path";
         } else if (xml.name() == u"text") {
-            // Centred on x, from the baseline y up to the capitals; no glyph
-            // here is narrower than a quarter of the font size.
+            // Centred on x, from the baseline y up to the capitals.
+            QFont font("Liberation Sans");
+            font.setPixelSize(100);
+            font.setBold(attributes.value("font-weight") == u"bold");
+            const bool italic = attributes.value("font-style") == u"italic";
+            font.setItalic(italic);
+            drawing.looks.append(attributes.value("fill").toString() + (italic ? " italic" : ""));
             const QString text = xml.readElementText();
+            --depth;
             const double size = numbers["font-size"].value(0);
-            const double width = 0.25 * size * text.size();
+            const double width = QFontMetricsF(font).horizontalAdvance(text) * size / 100;
             drawing.textBoxes.append(
                 QRectF(point() - QPointF(width / 2, 0.7 * size), QSizeF(width, 0.7 * size)));
             drawing.texts.append(text);
         }
     }
     if (xml.hasError())
-        drawing.error = xml.errorString();
-    return drawing;
+        picture.error = xml.errorString();
+    return picture;
 }
 
 double Distance(QPointF p, QPointF q) { return std::hypot(p.x() - q.x(), p.y() - q.y()); }
@@ -122,7 +190,27 @@ bool InTriangle(QPointF p, const QList<QPointF> &t)
     return (s0 > 0 && s1 > 0 && s2 > 0) || (s0 < 0 && s1 < 0 && s2 < 0);
 }
 
+QColor Colour(std::string_view hex) { return QColor(QString::fromUtf8(hex.data(), hex.size())); }
+
+// Pixels of the image within `area` in about this colour.
+int PixelsOf(const QImage &image, const QRect &area, QColor colour)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            count += std::abs(p.red() - colour.red()) + std::abs(p.green() - colour.green())
+                         + std::abs(p.blue() - colour.blue())
+                     < 60;
+        }
+    }
+    return count;
+}
+
 } // namespace
+
+using Figures = std::vector<Figure>;
+Q_DECLARE_METATYPE(Figures)
 
 class TestFigure : public QObject {
     Q_OBJECT
@@ -132,6 +220,10 @@ private slots:
     void dmsText();
     void triangleSvg_data();
     void triangleSvg();
+    void roles_data();
+    void roles();
+    void sideBySide_data();
+    void sideBySide();
 };
 
 void TestFigure::dmsText_data()
@@ -193,13 +285,15 @@ void TestFigure::triangleSvg()
     if (!drawable)
         return;
 
-    const Drawing drawing = Read(*svg);
-    QVERIFY2(drawing.error.isEmpty(), qPrintable(drawing.error));
+    const Picture picture = Read(*svg);
+    QVERIFY2(picture.error.isEmpty(), qPrintable(picture.error));
+    QCOMPARE(picture.size, QSizeF(640, 480));
+    const Drawing &drawing = picture.drawing;
     QCOMPARE(drawing.triangle.size(), 3);
     for (const QPointF p : drawing.triangle + drawing.points)
-        QVERIFY2(drawing.viewBox.contains(p), qPrintable(QString("%1, %2").arg(p.x()).arg(p.y())));
+        QVERIFY2(picture.viewBox.contains(p), qPrintable(QString("%1, %2").arg(p.x()).arg(p.y())));
     for (const QRectF &box : drawing.textBoxes)
-        QVERIFY2(drawing.viewBox.contains(box),
+        QVERIFY2(picture.viewBox.contains(box),
                  qPrintable(QString("%1, %2").arg(box.x()).arg(box.y())));
 
     // To scale: each drawn side over its length is one and the same factor.
@@ -215,8 +309,8 @@ void TestFigure::triangleSvg()
     QRectF bounds(drawing.triangle[0], QSizeF());
     for (const QPointF p : drawing.triangle)
         bounds = bounds.united(QRectF(p, QSizeF()));
-    QVERIFY(bounds.width() >= 0.6 * drawing.viewBox.width()
-            || bounds.height() >= 0.6 * drawing.viewBox.height());
+    QVERIFY(bounds.width() >= 0.6 * picture.viewBox.width()
+            || bounds.height() >= 0.6 * picture.viewBox.height());
 
     // Vertex letters and side lengths stand outside the triangle.
     for (int i = 0; i < drawing.texts.size(); ++i) {
@@ -248,5 +342,114 @@ void TestFigure::triangleSvg()
     QVERIFY(QFileInfo(dir.filePath("figure.png")).size() > 0);
 }
 
-QTEST_GUILESS_MAIN(TestFigure)
+// The label of each part in its role's look; a plain part as the three
+// cases always drew it.
+void TestFigure::roles_data()
+{
+    QTest::addColumn<QString>("roles"); // as WithRoles reads them; empty: none given
+    QTest::newRow("none given") << "";
+    QTest::newRow("each role on a side and an angle") << "PDRDRP";
+}
+
+void TestFigure::roles()
+{
+    QFETCH(QString, roles);
+    const Figure given = MakeFigure({3, 4, 5}, {36.8699, 53.1301, 90}, {});
+    const Figure figure = roles.isEmpty() ? given : WithRoles(given, roles);
+    const Picture picture = Read(TriangleSvg(figure).value());
+    QVERIFY2(picture.error.isEmpty(), qPrintable(picture.error));
+    const std::array<std::string, 6> labels{"a = " + figure.a.text, "b = " + figure.b.text,
+                                            "c = " + figure.c.text, figure.A.text,
+                                            figure.B.text, figure.C.text};
+    const QString datum = Colour(kFigureDatumColour).name();
+    const QString result = Colour(kFigureResultColour).name() + " italic";
+    for (int i = 0; i < 6; ++i) {
+        const QString label = QString::fromStdString(labels[i]);
+        QCOMPARE(picture.drawing.texts.count(label), 1);
+        const QString plain = i < 3 ? "#000000" : "#303030";
+        const QChar role = roles.isEmpty() ? 'P' : roles[i];
+        QCOMPARE(picture.drawing.looks[picture.drawing.texts.indexOf(label)],
+                 role == 'P' ? plain : role == 'D' ? datum : result);
+    }
+}
+
+// Every figure either plain or with both data and results.
+void TestFigure::sideBySide_data()
+{
+    QTest::addColumn<Figures>("figures");
+    QTest::addColumn<bool>("drawable");
+    const Figure right = MakeFigure({3, 4, 5}, {36.8699, 53.1301, 90}, {});
+    // b = 10, c = 8 and C = 40°: the two triangles of the ambiguous case.
+    const Figure acute = MakeFigure({12.423, 10, 8}, {86.5359, 53.4641, 40}, {});
+    const Figure obtuse = MakeFigure({2.8978, 10, 8}, {13.4641, 126.5359, 40}, {});
+    const Figure open = MakeFigure({1, 2, 5}, {30, 30, 120}, {});
+    QTest::newRow("ambiguous case") << Figures{WithRoles(acute, "RDDRRD", "Solución 1"),
+                                               WithRoles(obtuse, "RDDRRD", "Solución 2")}
+                                    << true;
+    QTest::newRow("titles needing escapes, one plain")
+        << Figures{WithRoles(right, "DDDRRR", "<b>1 & 2</b>"), WithRoles(right, "PPPPPP", "\"'")}
+        << true;
+    QTest::newRow("three, a long title")
+        << Figures{WithRoles(obtuse, "DDDRRR", "Solución 1"),
+                   WithRoles(right, "RRRDDD", "Solución 2"),
+                   WithRoles(acute, "PPPPPP", QString("Tercera solución, ").repeated(4))}
+        << true;
+    QTest::newRow("one that cannot be drawn") << Figures{right, open} << false;
+    QTest::newRow("none") << Figures{} << false;
+}
+
+// Each panel drawn as its figure alone, in its own slot under its title; in
+// Qt Svg, as the window renders it, each in its roles' colours.
+void TestFigure::sideBySide()
+{
+    QFETCH(Figures, figures);
+    QFETCH(bool, drawable);
+    const std::optional<std::string> svg = TrianglesSvg(figures);
+    QCOMPARE(svg.has_value(), drawable);
+    if (!drawable)
+        return;
+
+    const Picture picture = Read(*svg);
+    QVERIFY2(picture.error.isEmpty(), qPrintable(picture.error));
+    const int count = int(figures.size());
+    QCOMPARE(picture.panels.size(), count);
+    QCOMPARE(picture.size.width(), 640.0 * count);
+    QVERIFY(picture.size.height() > 480);
+    QCOMPARE(picture.viewBox, QRectF(QPointF(0, 0), picture.size));
+
+    QSvgRenderer renderer(QByteArray::fromStdString(*svg));
+    QVERIFY(renderer.isValid());
+    QImage image(picture.size.toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+
+    for (int i = 0; i < count; ++i) {
+        const Figure &figure = figures[i];
+        const Drawing &panel = picture.panels[i];
+        const Picture alone = Read(TriangleSvg(figure).value());
+        QCOMPARE(panel.triangle, alone.drawing.triangle);
+        QCOMPARE(panel.texts, alone.drawing.texts);
+        QCOMPARE(panel.looks, alone.drawing.looks);
+
+        const QRectF slot(640.0 * i, 0, 640, picture.size.height());
+        const int title = picture.drawing.texts.indexOf(QString::fromStdString(figure.title));
+        QVERIFY2(title >= 0, qPrintable(picture.drawing.texts.join(" | ")));
+        const QRectF titleBox = picture.drawing.textBoxes[title];
+        const QRectF bounds = panel.Bounds();
+        QVERIFY(slot.contains(titleBox));
+        QVERIFY(slot.contains(bounds));
+        QVERIFY(titleBox.bottom() < bounds.top());
+
+        const QRect area = slot.toAlignedRect();
+        const bool plain = figure.a.role == FigureRole::Plain;
+        QCOMPARE(PixelsOf(image, area, Colour(kFigureDatumColour)) > 20, !plain);
+        QCOMPARE(PixelsOf(image, area, Colour(kFigureResultColour)) > 20, !plain);
+        // The triangle's lines, below the title.
+        QVERIFY(PixelsOf(image, area.adjusted(0, 40, 0, 0), QColor(0x20, 0x20, 0x20)) > 200);
+    }
+}
+
+QTEST_MAIN(TestFigure)
 #include "tst_figure.moc"

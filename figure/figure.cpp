@@ -30,6 +30,9 @@ constexpr int kTries = 30;
 constexpr double kVertexSize = 18;
 constexpr double kSideSize = 15;
 constexpr double kAngleSize = 13;
+// Above each of several panels, the band its title is centred in.
+constexpr double kTitleBand = 40;
+constexpr double kTitleSize = 20;
 // Sides rounded to a few decimals may miss closing by a hair; a gap this small
 // stays below a pixel of the picture, so such a triangle is drawn flat.
 constexpr double kClosure = 1e-3;
@@ -81,7 +84,8 @@ double TextWidth(std::string_view text, double size)
 struct Label {
     std::string text;
     double size = 0;
-    std::string_view look; // attributes of its <text>
+    std::string_view look; // attributes of its <text> for a plain part
+    FigureRole role = FigureRole::Plain;
     Point center;
     double halfWidth = 0, halfHeight = 0;
 
@@ -147,6 +151,11 @@ std::string Escaped(std::string_view text)
     return out;
 }
 
+// A scale factor, which needs more decimals than a coordinate.
+struct Factor {
+    double value;
+};
+
 // Writes numbers with two decimals and remembers whether any was not finite.
 class SvgWriter {
 public:
@@ -169,6 +178,15 @@ public:
         char buffer[64];
         const auto result
             = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+        text.append(buffer, result.ptr);
+        return *this;
+    }
+    SvgWriter &operator<<(Factor factor)
+    {
+        finite = finite && std::isfinite(factor.value);
+        char buffer[64];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, factor.value,
+                                          std::chars_format::fixed, 6);
         text.append(buffer, result.ptr);
         return *this;
     }
@@ -310,10 +328,8 @@ std::vector<Label> LabelsOf(const Shape &shape, const Figure &figure)
     static constexpr std::string_view kVertexLook = R"(font-weight="bold" fill="#404040")";
     static constexpr std::string_view kSideLook = R"(fill="#000000")";
     static constexpr std::string_view kAngleLook = R"(fill="#303030")";
-    const std::array<const std::string *, 3> sideText{&figure.a.text, &figure.b.text,
-                                                      &figure.c.text};
-    const std::array<const std::string *, 3> angleText{&figure.A.text, &figure.B.text,
-                                                       &figure.C.text};
+    const std::array<const FigureSide *, 3> sides{&figure.a, &figure.b, &figure.c};
+    const std::array<const FigureAngle *, 3> angles{&figure.A, &figure.B, &figure.C};
 
     Placement placement;
     for (int i = 0; i < 3; ++i) {
@@ -323,25 +339,31 @@ std::vector<Label> LabelsOf(const Shape &shape, const Figure &figure)
         placement.PlaceClear(std::move(label), out);
     }
     for (int i = 0; i < 3; ++i) {
-        Label label(std::string(1, static_cast<char>('a' + i)) + " = " + *sideText[i], kSideSize,
-                    kSideLook);
+        Label label(std::string(1, static_cast<char>('a' + i)) + " = " + sides[i]->text,
+                    kSideSize, kSideLook);
+        label.role = sides[i]->role;
         const Point out = shape.outward[i];
         label.center = shape.middle[i] + (kGap + label.Reach(out)) * out;
         placement.PlaceClear(std::move(label), out);
     }
-    for (int i = 0; i < 3; ++i)
-        PlaceAngle(placement, shape, i, Label(*angleText[i], kAngleSize, kAngleLook));
+    for (int i = 0; i < 3; ++i) {
+        Label label(angles[i]->text, kAngleSize, kAngleLook);
+        label.role = angles[i]->role;
+        PlaceAngle(placement, shape, i, std::move(label));
+    }
     return placement.Labels();
 }
 
-} // namespace
+// A triangle laid out in its own picture units: its shape, its labels, the
+// roles of its arcs and the box that frames them in the picture's proportions.
+struct Layout {
+    Shape shape;
+    std::vector<Label> labels;
+    std::array<FigureRole, 3> arcRoles{};
+    double boxX = 0, boxY = 0, boxWidth = 0, boxHeight = 0;
+};
 
-std::string DmsText(double degrees, double minutes, double seconds)
-{
-    return NumberText(degrees) + "° " + NumberText(minutes) + "′ " + NumberText(seconds) + "″";
-}
-
-std::optional<std::string> TriangleSvg(const Figure &figure)
+std::optional<Layout> LayOut(const Figure &figure)
 {
     for (const FigureSide *side : {&figure.a, &figure.b, &figure.c}) {
         if (!(std::isfinite(side->length) && side->length > 0))
@@ -354,7 +376,7 @@ std::optional<std::string> TriangleSvg(const Figure &figure)
     const std::optional<Shape> shape = ShapeOf(figure.a.length, figure.b.length, figure.c.length);
     if (!shape)
         return std::nullopt;
-    const std::vector<Label> labels = LabelsOf(*shape, figure);
+    Layout layout{*shape, LabelsOf(*shape, figure), {figure.A.role, figure.B.role, figure.C.role}};
 
     // The view box: everything drawn plus a margin, widened to the picture's shape.
     double minX = 0, maxX = 0, minY = 0, maxY = 0;
@@ -362,52 +384,144 @@ std::optional<std::string> TriangleSvg(const Figure &figure)
         minX = std::min(minX, v.x), maxX = std::max(maxX, v.x);
         minY = std::min(minY, v.y), maxY = std::max(maxY, v.y);
     }
-    for (const Label &label : labels) {
+    for (const Label &label : layout.labels) {
         minX = std::min(minX, label.center.x - label.halfWidth);
         maxX = std::max(maxX, label.center.x + label.halfWidth);
         minY = std::min(minY, label.center.y - label.halfHeight);
         maxY = std::max(maxY, label.center.y + label.halfHeight + 0.25 * label.size); // descenders
     }
-    double boxWidth = (maxX - minX) + 2 * kMargin;
-    double boxHeight = (maxY - minY) + 2 * kMargin;
-    if (boxWidth * kHeight > boxHeight * kWidth)
-        boxHeight = boxWidth * kHeight / kWidth;
+    layout.boxWidth = (maxX - minX) + 2 * kMargin;
+    layout.boxHeight = (maxY - minY) + 2 * kMargin;
+    if (layout.boxWidth * kHeight > layout.boxHeight * kWidth)
+        layout.boxHeight = layout.boxWidth * kHeight / kWidth;
     else
-        boxWidth = boxHeight * kWidth / kHeight;
-    const double boxX = (minX + maxX) / 2 - boxWidth / 2;
-    const double boxY = (minY + maxY) / 2 - boxHeight / 2;
+        layout.boxWidth = layout.boxHeight * kWidth / kHeight;
+    layout.boxX = (minX + maxX) / 2 - layout.boxWidth / 2;
+    layout.boxY = (minY + maxY) / 2 - layout.boxHeight / 2;
+    return layout;
+}
 
-    SvgWriter svg;
-    svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << kWidthText << "\" height=\""
-        << kHeightText << "\" viewBox=\"" << boxX << ' ' << boxY << ' ' << boxWidth << ' '
-        << boxHeight << "\">\n"
-        << "<rect x=\"" << boxX << "\" y=\"" << boxY << "\" width=\"" << boxWidth << "\" height=\""
-        << boxHeight << "\" fill=\"#ffffff\"/>\n"
-        << "<g fill=\"none\" stroke=\"#606060\" stroke-width=\"1.2\">\n";
+std::string_view Colour(FigureRole role)
+{
+    return role == FigureRole::Datum ? kFigureDatumColour : kFigureResultColour;
+}
+
+// One family, not a list: Qt Svg takes the whole attribute as a single name.
+// Arial is there on Windows and macOS, and fontconfig (like the program
+// itself) gives its metric twin Liberation Sans elsewhere.
+constexpr std::string_view kFontFamily = "Arial";
+
+// Arcs, triangle and labels, in the layout's own units.
+void Draw(SvgWriter &svg, const Layout &layout)
+{
+    const Shape &shape = layout.shape;
+    svg << "<g fill=\"none\" stroke=\"#606060\" stroke-width=\"1.2\">\n";
     for (int i = 0; i < 3; ++i) {
-        const Corner &k = shape->corner[i];
+        const Corner &k = shape.corner[i];
         if (k.radius < 3)
             continue; // too small to see
-        const Point start = shape->vertex[i] + k.radius * k.first;
-        const Point end = shape->vertex[i] + k.radius * k.second;
+        const Point start = shape.vertex[i] + k.radius * k.first;
+        const Point end = shape.vertex[i] + k.radius * k.second;
         svg << "<path d=\"M " << start.x << ' ' << start.y << " A " << k.radius << ' ' << k.radius
             << " 0 0 " << (Cross(k.first, k.second) > 0 ? "1 " : "0 ") << end.x << ' ' << end.y
-            << "\"/>\n";
+            << '"';
+        if (layout.arcRoles[i] != FigureRole::Plain)
+            svg << " stroke=\"" << Colour(layout.arcRoles[i]) << '"';
+        svg << "/>\n";
     }
     svg << "</g>\n<polygon class=\"triangle\" points=\"";
     for (int i = 0; i < 3; ++i)
-        svg << (i ? " " : "") << shape->vertex[i].x << ',' << shape->vertex[i].y;
+        svg << (i ? " " : "") << shape.vertex[i].x << ',' << shape.vertex[i].y;
     svg << "\" fill=\"none\" stroke=\"#202020\" stroke-width=\"2\" stroke-linejoin=\"round\"/>\n"
-        << "<g font-family=\"'Liberation Sans', Arial, Helvetica, sans-serif\" "
-           "text-anchor=\"middle\">\n";
-    for (const Label &label : labels) {
+        << "<g font-family=\"" << kFontFamily << "\" text-anchor=\"middle\">\n";
+    for (const Label &label : layout.labels) {
         // The baseline that centres capitals and digits on the label's centre.
         svg << "<text x=\"" << label.center.x << "\" y=\"" << label.center.y + 0.36 * label.size
-            << "\" font-size=\"" << label.size << "\" " << label.look << '>' << Escaped(label.text)
-            << "</text>\n";
+            << "\" font-size=\"" << label.size << "\" ";
+        if (label.role == FigureRole::Plain)
+            svg << label.look;
+        else
+            svg << "fill=\"" << Colour(label.role) << '"'
+                << (label.role == FigureRole::Result ? " font-style=\"italic\"" : "");
+        svg << '>' << Escaped(label.text) << "</text>\n";
     }
-    svg << "</g>\n</svg>\n";
+    svg << "</g>\n";
+}
+
+void WriteHeader(SvgWriter &svg, std::string_view width, std::string_view height, double x,
+                 double y, double boxWidth, double boxHeight)
+{
+    svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\""
+        << height << "\" viewBox=\"" << x << ' ' << y << ' ' << boxWidth << ' ' << boxHeight
+        << "\">\n"
+        << "<rect x=\"" << x << "\" y=\"" << y << "\" width=\"" << boxWidth << "\" height=\""
+        << boxHeight << "\" fill=\"#ffffff\"/>\n";
+}
+
+} // namespace
+
+std::string DmsText(double degrees, double minutes, double seconds)
+{
+    return NumberText(degrees) + "° " + NumberText(minutes) + "′ " + NumberText(seconds) + "″";
+}
+
+std::optional<std::string> TriangleSvg(const Figure &figure)
+{
+    const std::optional<Layout> layout = LayOut(figure);
+    if (!layout)
+        return std::nullopt;
+    SvgWriter svg;
+    WriteHeader(svg, kWidthText, kHeightText, layout->boxX, layout->boxY, layout->boxWidth,
+                layout->boxHeight);
+    Draw(svg, *layout);
+    svg << "</svg>\n";
+    if (!svg.finite)
+        return std::nullopt;
+    return std::move(svg.text);
+}
+
+std::optional<std::string> TrianglesSvg(std::span<const Figure> figures)
+{
+    std::vector<Layout> layouts;
+    for (const Figure &figure : figures) {
+        std::optional<Layout> layout = LayOut(figure);
+        if (!layout)
+            return std::nullopt;
+        layouts.push_back(std::move(*layout));
+    }
+    if (layouts.empty())
+        return std::nullopt;
+
+    const double width = kWidth * double(layouts.size());
+    const double height = kTitleBand + kHeight;
+    SvgWriter svg;
+    WriteHeader(svg, std::to_string(std::lround(width)), std::to_string(std::lround(height)), 0, 0,
+                width, height);
+    for (std::size_t i = 0; i < layouts.size(); ++i) {
+        const Layout &layout = layouts[i];
+        const double left = kWidth * double(i);
+        // A long title shrinks to the panel's width; bold is about a tenth wider.
+        const std::string &title = figures[i].title;
+        const double size = std::min(
+            kTitleSize, (kWidth - 4 * kMargin) / std::max(1.1 * TextWidth(title, 1), 1.0));
+        if (i > 0) {
+            svg << "<line x1=\"" << left << "\" y1=\"" << kMargin << "\" x2=\"" << left
+                << "\" y2=\"" << height - kMargin << "\" stroke=\"#c8c8c8\" stroke-width=\"1\"/>\n";
+        }
+        svg << "<text x=\"" << left + kWidth / 2 << "\" y=\"" << kTitleBand / 2 + 0.36 * size
+            << "\" font-size=\"" << size << "\" font-family=\"" << kFontFamily
+            << "\" text-anchor=\"middle\" font-weight=\"bold\" fill=\"#202020\">" << Escaped(title)
+            << "</text>\n";
+        // The panel's view box onto its place under the title.
+        const double scale = kWidth / layout.boxWidth;
+        svg << "<g class=\"panel\" transform=\"translate(" << left << ' ' << kTitleBand
+            << ") scale(" << Factor{scale} << ") translate(" << -layout.boxX << ' '
+            << -layout.boxY << ")\">\n";
+        Draw(svg, layout);
+        svg << "</g>\n";
+    }
+    svg << "</svg>\n";
     if (!svg.finite)
         return std::nullopt;
     return std::move(svg.text);
