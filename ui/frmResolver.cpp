@@ -1,6 +1,7 @@
 #include "frmResolver.h"
 
 #include "Widgets.h"
+#include "figure.h"
 #include "solution_figure.h"
 #include "solution_text.h"
 #include "values.h"
@@ -40,9 +41,10 @@ const char *const kPartNames[kTriangleParts] = {
     QT_TRANSLATE_NOOP("frmResolver", "Ángulo B"), QT_TRANSLATE_NOOP("frmResolver", "Ángulo C"),
 };
 
-// The colours of the figure: data in one, results in the other.
-const QColor kDataColour(0, 0, 160);
-const QColor kResultColour(160, 0, 0);
+// The boxes take the figure's colours: data in one, results in the other.
+QColor Colour(std::string_view name) { return QColor(QLatin1String(name.data(), qsizetype(name.size()))); }
+const QColor kDataColour = Colour(kFigureDatumColour);
+const QColor kResultColour = Colour(kFigureResultColour);
 const QColor kUnreadable(255, 214, 214);
 
 QString Text(const std::string &text) { return QString::fromStdString(text); }
