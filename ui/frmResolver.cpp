@@ -59,12 +59,19 @@ void SetLook(QLineEdit *box, Look look)
     if (look == Look::Unreadable)
         palette.setColor(QPalette::Base, kUnreadable);
     if (look == Look::Result) {
-        palette.setColor(QPalette::Base, palette.color(QPalette::AlternateBase).darker(104));
+        // A pale wash of the results' colour; in italics, as in the figure,
+        // which tells them apart in grey too.
+        const auto wash = [](int c) { return 255 - (255 - c) / 12; };
+        palette.setColor(QPalette::Base, QColor(wash(kResultColour.red()), wash(kResultColour.green()),
+                                                wash(kResultColour.blue())));
         palette.setColor(QPalette::Text, kResultColour);
     } else {
         palette.setColor(QPalette::Text, kDataColour);
     }
     box->setPalette(palette);
+    QFont font = box->font();
+    font.setItalic(look == Look::Result);
+    box->setFont(font);
     box->setReadOnly(look == Look::Result);
     box->setFrame(look != Look::Result);
     // Filled edge to edge: a new result repaints the box alone, not the frame
