@@ -90,9 +90,10 @@ TextBox *ResultBox(QWidget *parent)
     return box;
 }
 
-QPushButton *Button(const QString &text, const QString &tip, QWidget *parent)
+QPushButton *Button(const char *name, const QString &text, const QString &tip, QWidget *parent)
 {
     auto *button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
     // Return and Enter press the button that has the focus; there is no
     // default button, so Return in a box presses nothing.
     button->setAutoDefault(true);
@@ -198,12 +199,12 @@ frmResolver::frmResolver(QWidget *parent) : QWidget(parent)
     steps_->setMinimumHeight(fontMetrics().lineSpacing() * 6);
     stepsLayout->addWidget(steps_);
 
-    copy_ = Button(tr("&Copiar"), tr("Copia la solución como texto (Ctrl+C)"), this);
-    save_ = Button(tr("&Guardar figura…"), tr("Guarda la figura como SVG o PNG (Ctrl+S)"), this);
-    print_ = Button(tr("&Imprimir…"), tr("Imprime figura, resultados y pasos (Ctrl+P)"), this);
-    pdf_ = Button(tr("E&xportar a PDF…"), tr("Guarda figura, resultados y pasos en PDF (Ctrl+Mayús+E)"), this);
-    clear_ = Button(tr("&Borrar"), tr("Vacía todas las casillas"), this);
-    close_ = Button(tr("Ce&rrar"), tr("Cierra la ventana (Ctrl+W)"), this);
+    copy_ = Button("copy", tr("&Copiar"), tr("Copia la solución como texto (Ctrl+C)"), this);
+    save_ = Button("save", tr("&Guardar figura…"), tr("Guarda la figura como SVG o PNG (Ctrl+S)"), this);
+    print_ = Button("print", tr("&Imprimir…"), tr("Imprime figura, resultados y pasos (Ctrl+P)"), this);
+    pdf_ = Button("pdf", tr("E&xportar a PDF…"), tr("Guarda figura, resultados y pasos en PDF (Ctrl+Mayús+E)"), this);
+    clear_ = Button("clear", tr("&Borrar"), tr("Vacía todas las casillas"), this);
+    close_ = Button("close", tr("Ce&rrar"), tr("Cierra la ventana (Ctrl+W)"), this);
 
     auto *top = new QHBoxLayout;
     top->addWidget(dataBox, 1);
