@@ -309,11 +309,15 @@ void frmResolver::Solve()
             given[i] = value;
         }
         // With three data the other boxes show the solution and take no typing.
-        const int look = int(!datum_[i] && data >= 3 ? Look::Result : datum_[i] && !value ? Look::Unreadable : Look::Typed);
-        if (looks_[i] != look) {
-            looks_[i] = look;
-            SetLook(box, Look(look));
-            box->setAccessibleDescription(Look(look) == Look::Unreadable ? tr("no se puede leer") : QString());
+        Look look = Look::Typed;
+        if (!datum_[i] && data >= 3)
+            look = Look::Result;
+        else if (datum_[i] && !value)
+            look = Look::Unreadable;
+        if (looks_[i] != int(look)) {
+            looks_[i] = int(look);
+            SetLook(box, look);
+            box->setAccessibleDescription(look == Look::Unreadable ? tr("no se puede leer") : QString());
         }
     }
 
@@ -325,7 +329,8 @@ void frmResolver::Solve()
         status = tr("No se puede leer %1.")
                      .arg(unreadable.isEmpty() ? last : tr("%1 y %2").arg(unreadable.join(QStringLiteral(", ")), last));
     } else if (data < 3) {
-        status = tr("Escriba tres datos, al menos uno de ellos un lado: faltan %n.", nullptr, 3 - data);
+        status = data == 2 ? tr("Falta un dato: escriba tres, al menos un lado.")
+                           : tr("Faltan %1 datos: escriba tres, al menos un lado.").arg(3 - data);
     } else if (CaseOf(given) == TriangleCase::AAA) {
         status = tr("Con tres ángulos falta un lado: vacíe primero uno de los ángulos y escriba un lado.");
     } else {

@@ -58,7 +58,7 @@ private:
 
     std::array<TextBox *, kTriangleParts> parts_{};
     std::array<bool, kTriangleParts> datum_{}; // typed by the user, not empty
-    std::array<int, kTriangleParts> looks_{};  // how each box shows what it holds
+    std::array<int, kTriangleParts> looks_{};  // how each box shows what it holds (a Look)
     QRadioButton *dms_, *decimal_;
     QSpinBox *decimals_;
     StatusLine *status_;
