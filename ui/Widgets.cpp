@@ -210,7 +210,6 @@ StatusLine::StatusLine(QWidget *parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
-    setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
 void StatusLine::SetText(const QString &text)
