@@ -328,15 +328,14 @@ void frmResolver::Solve()
         const QString last = unreadable.takeLast();
         status = tr("No se puede leer %1.")
                      .arg(unreadable.isEmpty() ? last : tr("%1 y %2").arg(unreadable.join(QStringLiteral(", ")), last));
-    } else if (data < 3) {
-        status = data == 2 ? tr("Falta un dato: escriba tres, al menos un lado.")
-                           : tr("Faltan %1 datos: escriba tres, al menos un lado.").arg(3 - data);
-    } else if (CaseOf(given) == TriangleCase::AAA) {
-        status = tr("Con tres ángulos falta un lado: vacíe primero uno de los ángulos y escriba un lado.");
     } else {
+        // Fewer than three parts or three angles are refused with a reason too.
         solution_ = SolveTriangle(given);
-        solved_ = true;
+        solved_ = data == 3 && solution_.kase != TriangleCase::AAA;
         status = Text(SolutionStatus(solution_));
+        // Here a side cannot be typed until an angle makes room for it.
+        if (solution_.kase == TriangleCase::AAA)
+            status += tr(". Vacíe primero uno de los ángulos.");
     }
     status_->SetText(status);
     if (!wasTwo || solution_.count != 2 || !solved_) {
