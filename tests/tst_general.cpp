@@ -184,6 +184,13 @@ std::vector<AccuracyRow> AccuracyRows()
         rows.push_back({name + ", LLL", Given({{SideA, base}, {SideB, 1}, {SideC, 1}}),
                         Isosceles(half, halfCos, 2 * AtanD(half, halfCos), 2 * AtanD(halfCos, half))});
     }
+    {
+        // The flattest isosceles triangle of doubles: its apex 180° − 2.4e−6°.
+        const double base = std::nextafter(2.0, 0.0);
+        const Real half = base / Real(2), halfCos = std::sqrt((1 - half) * (1 + half));
+        rows.push_back({"isosceles, flattest, LLL", Given({{SideA, base}, {SideB, 1}, {SideC, 1}}),
+                        Isosceles(half, halfCos, 2 * AtanD(half, halfCos), 2 * AtanD(halfCos, half))});
+    }
     // Two angles of a millionth of a degree.
     {
         const Real tiny = *ReadNumber("0.000001"), twice = 2 * tiny;
