@@ -80,7 +80,7 @@ struct SolvedTriangle {
     std::array<double, 3> bisectors{}; // of the angles A, B, C, to the opposite side
     double inradius = 0, circumradius = 0;
     SideType bySides = SideType::Scalene; // equality within a relative 1e-12
-    AngleType byAngles = AngleType::Acute;
+    AngleType byAngles = AngleType::Acute; // right: the largest angle within 90° ± 90°·1e-12
     std::array<SolutionStep, kMaxSolutionSteps> steps{}; // in the order they were taken
     int stepCount = 0;
 };
