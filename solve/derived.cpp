@@ -62,6 +62,22 @@ std::string Capitalized(std::string name)
     return name;
 }
 
+// "4.33E+401": x·2^exponent, for a number that a double cannot hold.
+std::string MagnitudeText(double x, long exponent)
+{
+    const double decimal = std::log10(x) + double(exponent) * std::log10(2.0);
+    double power = std::floor(decimal);
+    double mantissa = std::pow(10.0, decimal - power);
+    if (DecimalText(mantissa, 2) == "10") {
+        mantissa = 1;
+        power += 1;
+    }
+    const long whole = long(power);
+    const std::string digits = std::to_string(std::labs(whole));
+    return DecimalText(mantissa, 2) + "E" + (whole < 0 ? "-" : "+") + (digits.size() < 2 ? "0" : "")
+           + digits;
+}
+
 // Why a number of the result, value·2^(power·scale), is not a normal double.
 std::string OutOfRange(ResultName name, double value, int power, int scale)
 {
@@ -79,21 +95,6 @@ std::string OutOfRange(ResultName name, double value, int power, int scale)
 }
 
 } // namespace
-
-std::string MagnitudeText(double x, long exponent)
-{
-    const double decimal = std::log10(x) + double(exponent) * std::log10(2.0);
-    double power = std::floor(decimal);
-    double mantissa = std::pow(10.0, decimal - power);
-    if (DecimalText(mantissa, 2) == "10") {
-        mantissa = 1;
-        power += 1;
-    }
-    const long whole = long(power);
-    const std::string digits = std::to_string(std::labs(whole));
-    return DecimalText(mantissa, 2) + "E" + (whole < 0 ? "-" : "+") + (digits.size() < 2 ? "0" : "")
-           + digits;
-}
 
 std::string CompleteTriangle(const ScaledTriangle &scaled, const TriangleData &given,
                              SolvedTriangle &triangle)

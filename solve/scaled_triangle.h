@@ -35,6 +35,3 @@ struct ScaledTriangle {
 // from `given`), or the reason why one of them falls outside the doubles.
 std::string CompleteTriangle(const ScaledTriangle &scaled, const TriangleData &given,
                              SolvedTriangle &triangle);
-
-// "4.33E+401": x·2^exponent, for a number that a double cannot hold.
-std::string MagnitudeText(double x, long exponent);
