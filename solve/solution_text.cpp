@@ -39,7 +39,7 @@ void AppendTriangle(std::string &text, const TriangleSolution &solution, int ind
     text += "Tipo: triángulo " + TriangleTypeText(t) + "\n";
     if (!steps)
         return;
-    text += "Pasos:\n";
+    text += "\nPasos:\n";
     int number = 0;
     for (const WorkingStep &step : Working(solution, index, decimals)) {
         text += std::to_string(++number) + ". " + step.rule + "\n";
@@ -71,7 +71,9 @@ std::string SolutionText(const TriangleSolution &solution, int decimals, bool st
     if (solution.count == 0)
         return solution.reason + "\n";
     std::string text = SolutionHeadline(solution) + "\n";
+    // A blank line before each triangle and its working, so the eye finds them.
     for (int index = 0; index < solution.count; ++index) {
+        text += "\n";
         if (solution.count == 2)
             text += "Solución " + std::to_string(index + 1) + "\n";
         AppendTriangle(text, solution, index, decimals, steps);

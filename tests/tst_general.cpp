@@ -397,7 +397,7 @@ void TestGeneral::text_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("LLL, every element")
         << "LLL 3 4 5" << false << "LLL: una solución"
-        << "LLL: tres lados; una solución\n"
+        << "LLL: tres lados; una solución\n\n"
            "Lado a = 3 (dato)\nLado b = 4 (dato)\nLado c = 5 (dato)\n"
            "Ángulo A = 36.8699° = 36° 52′ 11.63″\n"
            "Ángulo B = 53.1301° = 53° 7′ 48.37″\n"
@@ -412,7 +412,7 @@ void TestGeneral::text_data()
                              << "a + b = 7 no es mayor que c = 7\n";
     // Two solutions: the headline, each header, the given angle marked, the steps indented.
     QTest::newRow("LLA, two solutions") << "LLA A a c, h < a < c: two" << true << "LLA: dos soluciones"
-                                        << "LLA: dos lados y el ángulo opuesto a uno de ellos; dos soluciones\n"
+                                        << "LLA: dos lados y el ángulo opuesto a uno de ellos; dos soluciones\n\n"
                                            "Solución 1\n|Ángulo A = 40° = 40° 0′ 0″ (dato)\n|Pasos:\n"
                                            "1. Caso ambiguo\n   h = c·sen A\n   h = 5·sen 40°\n|Solución 2\n";
 }
