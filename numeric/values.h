@@ -28,7 +28,8 @@ std::optional<double> ReadNumber(std::string_view text, DecimalMark mark = Decim
 // A sign goes before the degrees and applies to the whole angle.
 std::optional<double> ReadAngle(std::string_view text, DecimalMark mark = DecimalMark::PointOrComma);
 
-// x rounded to `decimals` places (0 to 15), "." as the mark, trailing zeros
+// x rounded to `decimals` places (0 to 15; an exact halfway case away from
+// zero, as at school: 2.5 gives "3"), "." as the mark, trailing zeros
 // and a trailing mark dropped, never "-0": "36.8699", "90", "0.5". From 1e15
 // up, and for a nonzero x below 1e-4 in magnitude, in exponent form with up to
 // `decimals` places in the mantissa: "1.2346E-100", "1E+20".

@@ -46,6 +46,31 @@ enum class AngleType { Acute, Right, Obtuse };
 std::string_view SideTypeName(SideType type);   // "equilátero", "isósceles", "escaleno"
 std::string_view AngleTypeName(AngleType type); // "acutángulo", "rectángulo", "obtusángulo"
 
+// One step of the working as the solution records it while solving: which
+// rule, which parts and the numbers it used, no text (Working writes that).
+enum class StepRule : unsigned char {
+    AmbiguousCase, // LLA: h = y·sen X against x and y; part X, from y, value h
+    CosineSide,    // the side `part` from the other two and the angle between them
+    CosineAngle,   // the angle `part` from the three sides
+    SineSide,      // the side `part` from the side `from` and the angles
+    SineAngle,     // the angle `part` from its side, the side `from` and the angle opposite
+                   // `from`; value its sine, second the acute angle of that sine
+    AngleSum,      // the angle `part` from the other two
+    Semiperimeter,
+    Heron,
+    AreaTwoSides,  // ½ times the two sides that meet at the angle `part`, times its sine
+    Perimeter,
+};
+
+struct SolutionStep {
+    StepRule rule = StepRule::Perimeter;
+    TrianglePart part = TrianglePart::a;
+    TrianglePart from = TrianglePart::a;
+    bool supplement = false; // SineAngle: the obtuse angle of the two with that sine
+    double value = 0, second = 0;
+};
+inline constexpr int kMaxSolutionSteps = 8;
+
 struct SolvedTriangle {
     std::array<double, 3> sides{};  // a, b, c
     std::array<double, 3> angles{}; // A, B, C, decimal degrees
@@ -55,7 +80,9 @@ struct SolvedTriangle {
     std::array<double, 3> bisectors{}; // of the angles A, B, C, to the opposite side
     double inradius = 0, circumradius = 0;
     SideType bySides = SideType::Scalene; // equality within a relative 1e-12
-    AngleType byAngles = AngleType::Acute;
+    AngleType byAngles = AngleType::Acute; // right: the largest angle within 90° ± 90°·1e-12
+    std::array<SolutionStep, kMaxSolutionSteps> steps{}; // in the order they were taken
+    int stepCount = 0;
 };
 
 struct TriangleSolution {

@@ -1,5 +1,6 @@
 #include "exact.h"
 #include "numeric.h"
+#include "values.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -25,6 +26,14 @@ private slots:
     void splitDegrees();
     void roundTripOfFifteenDigits();
     void numberTextIsStableForAnyDouble();
+    void readNumber_data();
+    void readNumber();
+    void readAngle_data();
+    void readAngle();
+    void decimalText_data();
+    void decimalText();
+    void dmsAngleText_data();
+    void dmsAngleText();
 };
 
 void TestNumeric::textValue_data()
@@ -269,6 +278,141 @@ void TestNumeric::numberTextIsStableForAnyDouble()
         const std::string once = NumberText(x);
         QCOMPARE(NumberText(TextValue(once)), once);
     }
+}
+
+// The general solution's strict reading: a value whole or nothing.
+void TestNumeric::readNumber_data()
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("pointOnly");
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("point") << QByteArray("3.5") << false << true << 3.5;
+    QTest::newRow("comma") << QByteArray("3,5") << false << true << 3.5;
+    QTest::newRow("comma where only a point marks") << QByteArray("3,5") << true << false << 0.0;
+    QTest::newRow("blanks, sign, exponent") << QByteArray(" \t-2E+3 ") << false << true << -2000.0;
+    QTest::newRow("mark first") << QByteArray("+.5") << false << true << 0.5;
+    QTest::newRow("mark last") << QByteArray("5.") << false << true << 5.0;
+    QTest::newRow("beyond range") << QByteArray("1e400") << false << true << inf;
+    QTest::newRow("below range") << QByteArray("1e-400") << false << true << 0.0;
+    QTest::newRow("empty") << QByteArray("") << false << false << 0.0;
+    QTest::newRow("unit after") << QByteArray("12cm") << false << false << 0.0;
+    QTest::newRow("hexadecimal") << QByteArray("0x10") << false << false << 0.0;
+    QTest::newRow("two marks") << QByteArray("3..5") << false << false << 0.0;
+    QTest::newRow("mark after the exponent") << QByteArray("1,5e3,2") << false << false << 0.0;
+    QTest::newRow("exponent without digits") << QByteArray("1e+") << false << false << 0.0;
+    QTest::newRow("mark alone") << QByteArray(".") << false << false << 0.0;
+    QTest::newRow("inf") << QByteArray("inf") << false << false << 0.0;
+    QTest::newRow("degrees and minutes") << QByteArray("45°30′") << false << false << 0.0;
+}
+
+void TestNumeric::readNumber()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(bool, pointOnly);
+    QFETCH(bool, read);
+    QFETCH(double, expected);
+    const auto value = ReadNumber(text.toStdString(), pointOnly ? DecimalMark::Point : DecimalMark::PointOrComma);
+    QCOMPARE(value.has_value(), read);
+    if (read)
+        QCOMPARE_EXACT(*value, expected);
+}
+
+void TestNumeric::readAngle_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("pointOnly");
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<double>("expected");
+    // 45° 30′ 15″ is 163815″ / 3600, 45° 30.5′ is 2730.5′ / 60: the nearest doubles.
+    const double dms = 45.504166666666667, dm = 45.508333333333333;
+    QTest::newRow("decimal degrees") << QByteArray("40.25") << false << true << 40.25;
+    QTest::newRow("decimal comma") << QByteArray("12,5") << false << true << 12.5;
+    QTest::newRow("° ′ ″") << QByteArray("45°30′15″") << false << true << dms;
+    QTest::newRow("° ' \"") << QByteArray("45°30'15\"") << false << true << dms;
+    QTest::newRow("º ' '' with blanks") << QByteArray(" 45º 30' 15'' ") << false << true << dms;
+    QTest::newRow("colons") << QByteArray("45:30:15") << false << true << dms;
+    QTest::newRow("blanks") << QByteArray("45 30 15") << false << true << dms;
+    QTest::newRow("degrees and minutes") << QByteArray("45°30′") << false << true << 45.5;
+    QTest::newRow("minutes without symbol") << QByteArray("45° 30") << false << true << 45.5;
+    QTest::newRow("sign for the whole angle") << QByteArray("-45 30") << false << true << -45.5;
+    QTest::newRow("zero minutes and seconds") << QByteArray("30° 0′ 0″") << false << true << 30.0;
+    QTest::newRow("decimal degrees with symbol") << QByteArray("45,5°") << false << true << 45.5;
+    QTest::newRow("decimal minutes") << QByteArray("45°30.5′") << false << true << dm;
+    QTest::newRow("decimals before the last part") << QByteArray("45°30.5′15″") << false << false << 0.0;
+    QTest::newRow("60 minutes") << QByteArray("45:60") << false << false << 0.0;
+    QTest::newRow("60 seconds") << QByteArray("45 30 60") << false << false << 0.0;
+    QTest::newRow("four parts") << QByteArray("45 30 15 2") << false << false << 0.0;
+    QTest::newRow("trailing colon") << QByteArray("45:30:") << false << false << 0.0;
+    QTest::newRow("styles mixed") << QByteArray("45°30:15") << false << false << 0.0;
+    QTest::newRow("blank then symbol") << QByteArray("45 30′") << false << false << 0.0;
+    QTest::newRow("minutes alone") << QByteArray("30′") << false << false << 0.0;
+    QTest::newRow("decimal comma where only a point marks") << QByteArray("45,5°") << true << false << 0.0;
+}
+
+void TestNumeric::readAngle()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(bool, pointOnly);
+    QFETCH(bool, read);
+    QFETCH(double, expected);
+    const auto value = ReadAngle(text.toStdString(), pointOnly ? DecimalMark::Point : DecimalMark::PointOrComma);
+    QCOMPARE(value.has_value(), read);
+    if (read)
+        QCOMPARE_EXACT(*value, expected);
+}
+
+void TestNumeric::decimalText_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("four places") << 36.86989764584402 << 4 << "36.8699";
+    QTest::newRow("trailing zeros dropped") << 2.5 << 4 << "2.5";
+    QTest::newRow("whole") << 90.0 << 4 << "90";
+    QTest::newRow("tie away from zero") << 2.5 << 0 << "3";
+    QTest::newRow("negative tie away from zero") << -2.5 << 0 << "-3";
+    QTest::newRow("tie in the places") << 11.625 << 2 << "11.63";
+    QTest::newRow("1.005 lies below the tie") << 1.005 << 2 << "1";
+    QTest::newRow("never -0") << -0.001 << 2 << "0";
+    QTest::newRow("1E-4 stays plain") << 0.0001 << 4 << "0.0001";
+    QTest::newRow("rounds to nothing") << 0.00012345 << 2 << "0";
+    QTest::newRow("below 1E-4") << 5e-5 << 4 << "5E-05";
+    QTest::newRow("tiny, negative") << -1.2345678e-100 << 4 << "-1.2346E-100";
+    QTest::newRow("huge") << 1e20 << 4 << "1E+20";
+    QTest::newRow("rounded up to 1E15") << 999999999999999.9 << 0 << "1E+15";
+    QTest::newRow("fifteen digits") << 123456789012345.6 << 0 << "123456789012346";
+    QTest::newRow("more than 15 places asked") << 1.0 / 3.0 << 20 << "0.333333333333333";
+}
+
+void TestNumeric::decimalText()
+{
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    QFETCH(QString, expected);
+    QCOMPARE(QString::fromStdString(DecimalText(value, decimals)), expected);
+}
+
+void TestNumeric::dmsAngleText_data()
+{
+    QTest::addColumn<double>("degrees");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("36.869897645844") << 36.869897645844021 << "36° 52′ 11.63″";
+    QTest::newRow("whole") << 30.0 << "30° 0′ 0″";
+    QTest::newRow("45° 30′ 15″") << 45.504166666666667 << "45° 30′ 15″";
+    QTest::newRow("one decimal of a second") << 20.203416666666667 << "20° 12′ 12.3″";
+    QTest::newRow("half a second") << 1.0 / 7200 << "0° 0′ 0.5″";
+    QTest::newRow("below a hundredth of a second") << 1e-6 << "0° 0′ 0″";
+    QTest::newRow("10.1 carries into the minutes") << 10.1 << "10° 6′ 0″";
+    QTest::newRow("carried into the degrees") << 59.999999999 << "60° 0′ 0″";
+}
+
+void TestNumeric::dmsAngleText()
+{
+    QFETCH(double, degrees);
+    QFETCH(QString, expected);
+    QCOMPARE(QString::fromStdString(DmsAngleText(degrees)), expected);
 }
 
 QTEST_APPLESS_MAIN(TestNumeric)

@@ -1,0 +1,56 @@
+#include "parts.h"
+
+#include <string>
+
+namespace calc {
+
+namespace {
+
+constexpr std::string_view kLetters = "abcABC";
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string Quoted(std::string_view field) { return "«" + std::string(field) + "»"; }
+
+} // namespace
+
+std::optional<TriangleData> ReadParts(std::span<const std::string_view> fields, DecimalMark mark,
+                                      std::string &problem)
+{
+    if (fields.size() != 3) {
+        problem = "hacen falta tres partes (PARTE=VALOR) y se dieron " + std::to_string(fields.size());
+        return std::nullopt;
+    }
+    TriangleData data;
+    for (const std::string_view field : fields) {
+        const std::size_t equals = field.find('=');
+        const std::string_view letter = Trimmed(field.substr(0, equals));
+        const std::size_t index = letter.size() == 1 ? kLetters.find(letter.front()) : kLetters.npos;
+        if (equals == field.npos || index == kLetters.npos) {
+            problem = Quoted(field) + " no es PARTE=VALOR con PARTE una de a, b, c, A, B, C";
+            return std::nullopt;
+        }
+        const auto part = TrianglePart(index);
+        if (data[index]) {
+            problem = "la parte " + std::string(PartLetter(part)) + " se da más de una vez";
+            return std::nullopt;
+        }
+        const std::string_view value = field.substr(equals + 1);
+        data[index] = IsSide(part) ? ReadNumber(value, mark) : ReadAngle(value, mark);
+        if (!data[index]) {
+            problem = Quoted(field) + ": " + Quoted(Trimmed(value)) + " no se lee como "
+                      + (IsSide(part) ? "un número" : "un ángulo (grados decimales o grados, minutos y segundos)");
+            return std::nullopt;
+        }
+    }
+    return data;
+}
+
+} // namespace calc

@@ -1,0 +1,443 @@
+// The general solution: every case and branch against values worked out
+// apart from it, thin, huge and tiny triangles against closed forms in long
+// double, the exact sines, the working and the text.
+#include "GeneralCases.h"
+#include "degrees.h"
+#include "exact.h"
+#include "general.h"
+#include "solution_text.h"
+#include "values.h"
+#include "working.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Real = long double;
+constexpr Real kPi = std::numbers::pi_v<long double>;
+constexpr double kLengthTolerance = 1e-10; // relative
+constexpr double kAngleTolerance = 1e-9;   // degrees
+
+Real SinD(Real degrees) { return std::sin(degrees * kPi / 180); }
+Real CosD(Real degrees) { return std::cos(degrees * kPi / 180); }
+Real AtanD(Real y, Real x) { return std::atan2(y, x) * 180 / kPi; }
+
+const general_cases::Row &RowNamed(const char *name)
+{
+    for (const auto &row : general_cases::kRows) {
+        if (std::strcmp(row.name, name) == 0)
+            return row;
+    }
+    qFatal("no row %s", name);
+}
+
+TriangleData Read(const general_cases::Typed &typed)
+{
+    TriangleData given;
+    for (int part = 0; part < kTriangleParts; ++part) {
+        if (!typed[part])
+            continue;
+        given[part] = part < 3 ? ReadNumber(typed[part]) : ReadAngle(typed[part]);
+        if (!given[part])
+            qFatal("unreadable %s", typed[part]);
+    }
+    return given;
+}
+
+QString Off(const char *what, double got, Real expected)
+{
+    return QStringLiteral("%1 = %2, expected %3").arg(what).arg(got, 0, 'g', 17).arg(double(expected), 0, 'g', 17);
+}
+
+#define CHECK_LENGTH(what, got, expected)                                                            \
+    QVERIFY2(std::fabs(Real(got) - (expected)) <= kLengthTolerance * std::fabs(expected),         \
+             qPrintable(Off(what, got, expected)))
+#define CHECK_ANGLE(what, got, expected)                                                             \
+    QVERIFY2(std::fabs(Real(got) - (expected)) <= kAngleTolerance, qPrintable(Off(what, got, expected)))
+
+// A triangle's every element, in long double, from closed forms.
+struct Expected {
+    Real sides[3], angles[3], area;
+    bool derived = false; // the elements below are known
+    Real heights[3], medians[3], bisectors[3], inradius, circumradius;
+};
+
+struct AccuracyRow {
+    std::string name;
+    TriangleData given;
+    Expected expected;
+};
+
+// The elements of a triangle scaled by 2^e.
+Expected Scaled(Expected x, int e)
+{
+    const Real k = std::ldexp(Real(1), e);
+    for (int i = 0; i < 3; ++i) {
+        x.sides[i] *= k;
+        x.heights[i] *= k;
+        x.medians[i] *= k;
+        x.bisectors[i] *= k;
+    }
+    x.area *= k * k;
+    x.inradius *= k;
+    x.circumradius *= k;
+    return x;
+}
+
+// A right triangle with whole legs p, q and hypotenuse h, right angle at C.
+Expected Right(Real p, Real q, Real h)
+{
+    Expected x;
+    x.sides[0] = p, x.sides[1] = q, x.sides[2] = h;
+    x.angles[0] = AtanD(p, q), x.angles[1] = AtanD(q, p), x.angles[2] = 90;
+    x.area = p * q / 2;
+    x.derived = true;
+    x.heights[0] = q, x.heights[1] = p, x.heights[2] = p * q / h;
+    x.medians[0] = std::sqrt(q * q + p * p / 4), x.medians[1] = std::sqrt(p * p + q * q / 4);
+    x.medians[2] = h / 2;
+    x.bisectors[0] = 2 * q * h * CosD(x.angles[0] / 2) / (q + h);
+    x.bisectors[1] = 2 * p * h * CosD(x.angles[1] / 2) / (p + h);
+    x.bisectors[2] = std::sqrt(Real(2)) * p * q / (p + q);
+    x.inradius = (p + q - h) / 2; // exact for whole sides
+    x.circumradius = h / 2;
+    return x;
+}
+
+// Sides b = c = 1 and the angle A between them, known by the sine and cosine
+// of its half and by A and 180° − A, so that no closed form takes the sine of
+// an angle near 90° or 180°.
+Expected Isosceles(Real halfSin, Real halfCos, Real apex, Real rest)
+{
+    const Real sine = 2 * halfSin * halfCos;
+    const Real base = 2 * halfSin;
+    Expected x;
+    x.sides[0] = base, x.sides[1] = 1, x.sides[2] = 1;
+    x.angles[0] = apex, x.angles[1] = rest / 2, x.angles[2] = rest / 2;
+    x.area = sine / 2;
+    x.derived = true;
+    x.heights[0] = halfCos, x.heights[1] = x.heights[2] = sine;
+    x.medians[0] = halfCos, x.medians[1] = x.medians[2] = std::sqrt(2 * base * base + 1) / 2;
+    x.bisectors[0] = halfCos;
+    x.bisectors[1] = x.bisectors[2] = 2 * base * CosD(rest / 4) / (base + 1);
+    x.inradius = x.area / ((base + 2) / 2);
+    x.circumradius = 1 / (2 * halfCos);
+    return x;
+}
+
+TriangleData Given(std::initializer_list<std::pair<int, double>> parts)
+{
+    TriangleData given;
+    for (const auto &[part, value] : parts)
+        given[part] = value;
+    return given;
+}
+
+enum { SideA, SideB, SideC, AngleA, AngleB, AngleC };
+
+std::vector<AccuracyRow> AccuracyRows()
+{
+    std::vector<AccuracyRow> rows;
+    // Pythagorean triangles scaled by 2^−332 ≈ 1e−100 to 2^332 ≈ 1e100, the
+    // second a needle with a smallest angle of 5.5e−5°, through every case.
+    const Real n = 1 << 20;
+    const struct {
+        const char *name;
+        Real p, q, h;
+    } triples[] = {{"3-4-5", 3, 4, 5}, {"needle", 2 * n + 1, 2 * n * n + 2 * n, 2 * n * n + 2 * n + 1}};
+    for (const auto &triple : triples) {
+        for (int e : {-332, 0, 332}) {
+            const Expected x = Scaled(Right(triple.p, triple.q, triple.h), e);
+            const double pa = double(x.sides[0]), pb = double(x.sides[1]), pc = double(x.sides[2]);
+            const double angleA = double(x.angles[0]), angleB = double(x.angles[1]);
+            const std::string name = std::string(triple.name) + " ×2^" + std::to_string(e) + ", ";
+            rows.push_back({name + "LLL", Given({{SideA, pa}, {SideB, pb}, {SideC, pc}}), x});
+            rows.push_back({name + "LAL", Given({{SideA, pa}, {SideB, pb}, {AngleC, 90}}), x});
+            rows.push_back({name + "LLA", Given({{SideC, pc}, {SideA, pa}, {AngleC, 90}}), x});
+            rows.push_back({name + "ALA", Given({{AngleA, angleA}, {AngleB, angleB}, {SideC, pc}}), x});
+            rows.push_back({name + "LAA", Given({{SideA, pa}, {AngleA, angleA}, {AngleC, 90}}), x});
+        }
+    }
+    // Isosceles needles and flat triangles with the angle between the equal sides.
+    for (const char *apexText : {"0.000001", "0.001", "60", "179.99", "179.999999"}) {
+        const double apex = *ReadNumber(apexText);
+        const Real rest = 180 - Real(apex); // exact
+        const Expected x = Isosceles(apex < 90 ? SinD(apex / Real(2)) : CosD(rest / 2), SinD(rest / 2), apex, rest);
+        const std::string name = std::string("isosceles, apex ") + apexText + "°";
+        rows.push_back({name + ", LAL", Given({{SideB, 1}, {SideC, 1}, {AngleA, apex}}), x});
+        for (int e : {-332, 332}) {
+            const double side = std::ldexp(1.0, e);
+            rows.push_back({name + " ×2^" + std::to_string(e) + ", LAL",
+                            Given({{SideB, side}, {SideC, side}, {AngleA, apex}}), Scaled(x, e)});
+        }
+        // The same sides as doubles, the triangle then known by its exact half
+        // base (which at 179.999999° rounds to 2: no triangle).
+        const double base = double(x.sides[0]);
+        if (base == 2)
+            continue;
+        const Real half = base / Real(2);
+        const Real halfCos = std::sqrt((1 - half) * (1 + half));
+        rows.push_back({name + ", LLL", Given({{SideA, base}, {SideB, 1}, {SideC, 1}}),
+                        Isosceles(half, halfCos, 2 * AtanD(half, halfCos), 2 * AtanD(halfCos, half))});
+    }
+    {
+        // The flattest isosceles triangle of doubles: its apex 180° − 2.4e−6°.
+        const double base = std::nextafter(2.0, 0.0);
+        const Real half = base / Real(2), halfCos = std::sqrt((1 - half) * (1 + half));
+        rows.push_back({"isosceles, flattest, LLL", Given({{SideA, base}, {SideB, 1}, {SideC, 1}}),
+                        Isosceles(half, halfCos, 2 * AtanD(half, halfCos), 2 * AtanD(halfCos, half))});
+    }
+    // Two angles of a millionth of a degree.
+    {
+        const Real tiny = *ReadNumber("0.000001"), twice = 2 * tiny;
+        Expected x;
+        x.angles[0] = tiny, x.angles[1] = twice, x.angles[2] = 180 - 3 * tiny;
+        x.sides[2] = 1;
+        x.sides[0] = SinD(tiny) / SinD(3 * tiny), x.sides[1] = SinD(twice) / SinD(3 * tiny);
+        x.area = x.sides[0] * SinD(twice) / 2;
+        rows.push_back({"angles 1e-6° and 2e-6°, ALA", Given({{AngleA, double(tiny)}, {AngleB, double(twice)}, {SideC, 1}}), x});
+    }
+    // The ambiguous case with an angle of a millionth of a degree: a = 2h.
+    {
+        const double angle = *ReadNumber("0.000001");
+        const double side = double(2 * SinD(angle));
+        const Real h = SinD(angle), q = std::sqrt((side - h) * (side + h));
+        const Real acute = AtanD(h, q);
+        for (int n = 0; n < 2; ++n) {
+            Expected x;
+            x.sides[0] = side, x.sides[2] = 1;
+            x.sides[1] = n == 0 ? CosD(angle) + q : CosD(angle) - q;
+            x.angles[0] = angle, x.angles[2] = n == 0 ? acute : 180 - acute;
+            x.angles[1] = 180 - angle - x.angles[2];
+            x.area = x.sides[1] * SinD(angle) / 2;
+            rows.push_back({"angle 1e-6°, LLA solution " + std::to_string(n + 1),
+                            Given({{AngleA, angle}, {SideA, side}, {SideC, 1}}), x});
+        }
+    }
+    return rows;
+}
+
+const std::vector<AccuracyRow> &AllAccuracyRows()
+{
+    static const std::vector<AccuracyRow> rows = AccuracyRows();
+    return rows;
+}
+
+std::string Text(double x) { return DecimalText(x, 4); }
+
+} // namespace
+
+class TestGeneral : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rows_data();
+    void rows();
+    void accuracy_data();
+    void accuracy();
+    void exactSines_data();
+    void exactSines();
+    void working_data();
+    void working();
+    void text_data();
+    void text();
+};
+
+void TestGeneral::rows_data()
+{
+    QTest::addColumn<int>("index");
+    for (std::size_t i = 0; i < std::size(general_cases::kRows); ++i)
+        QTest::newRow(general_cases::kRows[i].name) << int(i);
+}
+
+void TestGeneral::rows()
+{
+    QFETCH(int, index);
+    const general_cases::Row &row = general_cases::kRows[index];
+    const TriangleSolution solution = SolveTriangle(Read(row.typed));
+    QCOMPARE(std::string(CaseCode(solution.kase)), std::string(row.kase));
+    QCOMPARE(solution.count, row.count);
+    if (row.count == 0)
+        QCOMPARE(QString::fromStdString(solution.reason), QString::fromUtf8(row.reason));
+    for (int n = 0; n < row.count; ++n) {
+        const SolvedTriangle &t = solution.triangles[n];
+        const general_cases::Triangle &expected = row.triangles[n];
+        for (int i = 0; i < 3; ++i) {
+            CHECK_LENGTH("side", t.sides[i], expected.parts[i]);
+            CHECK_ANGLE("angle", t.angles[i], expected.parts[3 + i]);
+        }
+        CHECK_LENGTH("area", t.area, expected.area);
+        QCOMPARE(QString::fromStdString(TriangleTypeText(t)), QString::fromUtf8(expected.type));
+    }
+}
+
+void TestGeneral::accuracy_data()
+{
+    QTest::addColumn<int>("index");
+    const auto &rows = AllAccuracyRows();
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        QTest::newRow(rows[i].name.c_str()) << int(i);
+}
+
+void TestGeneral::accuracy()
+{
+    QFETCH(int, index);
+    const AccuracyRow &row = AllAccuracyRows()[index];
+    const TriangleSolution solution = SolveTriangle(row.given);
+    QVERIFY2(solution.count >= 1, solution.reason.c_str());
+    const int n = row.name.ends_with("solution 2") ? 1 : 0;
+    QVERIFY(n < solution.count);
+    const SolvedTriangle &t = solution.triangles[n];
+    const Expected &x = row.expected;
+    for (int i = 0; i < 3; ++i) {
+        CHECK_LENGTH("side", t.sides[i], x.sides[i]);
+        CHECK_ANGLE("angle", t.angles[i], x.angles[i]);
+    }
+    CHECK_LENGTH("area", t.area, x.area);
+    const Real perimeter = x.sides[0] + x.sides[1] + x.sides[2];
+    CHECK_LENGTH("perimeter", t.perimeter, perimeter);
+    CHECK_LENGTH("semiperimeter", t.semiperimeter, perimeter / 2);
+    if (!x.derived)
+        return;
+    for (int i = 0; i < 3; ++i) {
+        CHECK_LENGTH("height", t.heights[i], x.heights[i]);
+        CHECK_LENGTH("median", t.medians[i], x.medians[i]);
+        CHECK_LENGTH("bisector", t.bisectors[i], x.bisectors[i]);
+    }
+    CHECK_LENGTH("inradius", t.inradius, x.inradius);
+    CHECK_LENGTH("circumradius", t.circumradius, x.circumradius);
+}
+
+void TestGeneral::exactSines_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("sen 30°") << SinDegrees(30) << 0.5;
+    QTest::newRow("cos 60°") << CosDegrees(60) << 0.5;
+    QTest::newRow("sen 150°") << SinDegrees(150) << 0.5;
+    QTest::newRow("cos 120°") << CosDegrees(120) << -0.5;
+    QTest::newRow("sen 90°") << SinDegrees(90) << 1.0;
+    QTest::newRow("sen 180°") << SinDegrees(180) << 0.0;
+    QTest::newRow("cos 90°") << CosDegrees(90) << 0.0;
+    // Through the solution: ½·4·5·sen 30° and 1·sen 90° / sen 30°.
+    QTest::newRow("LAL area with 30°")
+        << SolveTriangle(Given({{SideA, 4}, {SideB, 5}, {AngleC, 30}})).triangles[0].area << 5.0;
+    QTest::newRow("LAA side with 30° and 90°")
+        << SolveTriangle(Given({{SideA, 1}, {AngleA, 30}, {AngleB, 90}})).triangles[0].sides[1] << 2.0;
+}
+
+void TestGeneral::exactSines()
+{
+    QFETCH(double, value);
+    QFETCH(double, expected);
+    QCOMPARE_EXACT(value, expected);
+}
+
+void TestGeneral::working_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QStringList>("rules");
+    QTest::addColumn<QString>("firstStep"); // formula | substitution | result of the first step
+    const QStringList lla{"Caso ambiguo", "Teorema del seno", "Suma de los ángulos", "Teorema del seno",
+                          "Área con dos lados y el ángulo comprendido", "Perímetro"};
+    const QString ambiguous = "h = c·sen A | h = 5·sen 40° | h = 3.2139 < a = 4 < c = 5: dos triángulos";
+    QTest::newRow("LLA, solution 1") << "LLA A a c, h < a < c: two" << 0 << lla << ambiguous;
+    QTest::newRow("LLA, solution 2") << "LLA A a c, h < a < c: two" << 1 << lla << ambiguous;
+    QTest::newRow("LAL") << "LAL b c A" << 0
+                         << QStringList{"Teorema del coseno", "Teorema del seno", "Suma de los ángulos",
+                                        "Área con dos lados y el ángulo comprendido", "Perímetro"}
+                         << "a² = b² + c² − 2·b·c·cos A | a² = 7² + 5² − 2·7·5·cos 49° | a = 5.2987";
+}
+
+void TestGeneral::working()
+{
+    QFETCH(QString, row);
+    QFETCH(int, index);
+    QFETCH(QStringList, rules);
+    QFETCH(QString, firstStep);
+    const TriangleSolution solution = SolveTriangle(Read(RowNamed(row.toUtf8().constData()).typed));
+    const std::vector<WorkingStep> steps = Working(solution, index, 4);
+    QStringList names;
+    for (const WorkingStep &step : steps)
+        names << QString::fromStdString(step.rule);
+    QCOMPARE(names, rules);
+    QCOMPARE(QString::fromStdString(steps[0].formula + " | " + steps[0].substitution + " | " + steps[0].result),
+             firstStep);
+
+    // Each result is the solution's own number, in the order the solution found them.
+    const SolvedTriangle &t = solution.triangles[index];
+    const auto angle = [&](int i) { return Text(t.angles[i]) + "°"; };
+    QStringList expected;
+    if (solution.kase == TriangleCase::LLA) {
+        const std::string acute = Text(solution.triangles[0].angles[2]);
+        expected << QString::fromStdString(index == 0 ? "C = " + acute + "°"
+                                                      : "C = 180° − " + acute + "° = " + angle(2))
+                 << QString::fromStdString("B = " + angle(1)) << QString::fromStdString("b = " + Text(t.sides[1]));
+    } else {
+        expected << QString::fromStdString("C = " + angle(2)) << QString::fromStdString("B = " + angle(1));
+    }
+    expected << QString::fromStdString("Área = " + Text(t.area))
+             << QString::fromStdString("P = " + Text(t.perimeter));
+    QStringList results;
+    for (std::size_t n = 1; n < steps.size(); ++n)
+        results << QString::fromStdString(steps[n].result);
+    QCOMPARE(results, expected);
+}
+
+void TestGeneral::text_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<bool>("steps");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("LLL, every element")
+        << "LLL 3 4 5" << false << "LLL: una solución"
+        << "LLL: tres lados; una solución\n\n"
+           "Lado a = 3 (dato)\nLado b = 4 (dato)\nLado c = 5 (dato)\n"
+           "Ángulo A = 36.8699° = 36° 52′ 11.63″\n"
+           "Ángulo B = 53.1301° = 53° 7′ 48.37″\n"
+           "Ángulo C = 90° = 90° 0′ 0″\n"
+           "Área = 6\nPerímetro = 12\nSemiperímetro = 6\n"
+           "Altura sobre a = 4\nAltura sobre b = 3\nAltura sobre c = 2.4\n"
+           "Mediana de a = 4.272\nMediana de b = 3.6056\nMediana de c = 2.5\n"
+           "Bisectriz de A = 4.2164\nBisectriz de B = 3.3541\nBisectriz de C = 2.4244\n"
+           "Radio inscrito = 1\nRadio circunscrito = 2.5\n"
+           "Tipo: triángulo rectángulo escaleno\n";
+    QTest::newRow("refused") << "sides flat" << true << "a + b = 7 no es mayor que c = 7"
+                             << "a + b = 7 no es mayor que c = 7\n";
+    // Two solutions: the headline, each header, the given angle marked, the steps indented.
+    QTest::newRow("LLA, two solutions") << "LLA A a c, h < a < c: two" << true << "LLA: dos soluciones"
+                                        << "LLA: dos lados y el ángulo opuesto a uno de ellos; dos soluciones\n\n"
+                                           "Solución 1\n|Ángulo A = 40° = 40° 0′ 0″ (dato)\n|Pasos:\n"
+                                           "1. Caso ambiguo\n   h = c·sen A\n   h = 5·sen 40°\n|Solución 2\n";
+}
+
+void TestGeneral::text()
+{
+    QFETCH(QString, row);
+    QFETCH(bool, steps);
+    QFETCH(QString, status);
+    QFETCH(QString, expected);
+    const TriangleSolution solution = SolveTriangle(Read(RowNamed(row.toUtf8().constData()).typed));
+    QCOMPARE(QString::fromStdString(SolutionStatus(solution)), status);
+    const QString text = QString::fromStdString(SolutionText(solution, 4, steps));
+    if (!expected.contains('|')) {
+        QCOMPARE(text, expected);
+        return;
+    }
+    // Pieces that must appear in this order.
+    qsizetype from = 0;
+    for (const QString &piece : expected.split('|')) {
+        const qsizetype at = text.indexOf(piece, from);
+        QVERIFY2(at >= from, qPrintable("missing, in order: " + piece + "\nin:\n" + text));
+        from = at + piece.size();
+    }
+}
+
+QTEST_APPLESS_MAIN(TestGeneral)
+#include "tst_general.moc"
