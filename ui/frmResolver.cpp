@@ -5,7 +5,6 @@
 #include "solution_figure.h"
 #include "solution_text.h"
 #include "values.h"
-#include "working.h"
 
 #include <QAction>
 #include <QApplication>
@@ -378,15 +377,7 @@ void frmResolver::ShowTriangle()
     figure_->SetSvg(QByteArray::fromStdString(FigureSvg()));
     figure_->setAccessibleDescription(FigureDescription());
 
-    QString working;
-    if (shown) {
-        int n = 0;
-        for (const WorkingStep &step : Working(solution_, shown_, decimals))
-            working += QStringLiteral("%1. %2\n   %3\n   %4\n   %5\n")
-                           .arg(++n)
-                           .arg(Text(step.rule), Text(step.formula), Text(step.substitution), Text(step.result));
-    }
-    steps_->setPlainText(working);
+    steps_->setPlainText(shown ? Text(WorkingText(solution_, shown_, decimals)) : QString());
 
     for (QPushButton *button : {save_, print_, pdf_})
         button->setEnabled(shown);
