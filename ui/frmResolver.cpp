@@ -348,20 +348,30 @@ void frmResolver::Solve()
     ShowTriangle();
 }
 
+QString frmResolver::LengthText(double x) const
+{
+    return Solved() ? Text(DecimalText(x, decimals_->value())) : QString();
+}
+
+QString frmResolver::PartText(int part) const
+{
+    if (!Solved())
+        return QString();
+    const SolvedTriangle &t = solution_.triangles[shown_];
+    if (part < 3)
+        return LengthText(t.sides[part]);
+    const double x = t.angles[part - 3];
+    return dms_->isChecked() ? Text(DmsAngleText(x)) : LengthText(x) + QStringLiteral("°");
+}
+
 void frmResolver::ShowTriangle()
 {
     const bool shown = Solved();
     const SolvedTriangle &t = solution_.triangles[shown_];
-    const int decimals = decimals_->value();
-    const auto length = [&](double x) { return shown ? Text(DecimalText(x, decimals)) : QString(); };
-    const auto angle = [&](double x) {
-        if (!shown)
-            return QString();
-        return dms_->isChecked() ? Text(DmsAngleText(x)) : Text(DecimalText(x, decimals)) + QStringLiteral("°");
-    };
+    const auto length = [this](double x) { return LengthText(x); };
     for (int i = 0; i < kTriangleParts; ++i)
         if (!datum_[i])
-            parts_[i]->Write(i < 3 ? length(t.sides[i]) : angle(t.angles[i - 3]));
+            parts_[i]->Write(PartText(i));
     area_->Write(length(t.area));
     perimeter_->Write(length(t.perimeter));
     semiperimeter_->Write(length(t.semiperimeter));
@@ -377,7 +387,7 @@ void frmResolver::ShowTriangle()
     figure_->SetSvg(QByteArray::fromStdString(FigureSvg()));
     figure_->setAccessibleDescription(FigureDescription());
 
-    steps_->setPlainText(shown ? Text(WorkingText(solution_, shown_, decimals)) : QString());
+    steps_->setPlainText(shown ? Text(WorkingText(solution_, shown_, decimals_->value())) : QString());
 
     for (QPushButton *button : {save_, print_, pdf_})
         button->setEnabled(shown);
@@ -397,14 +407,8 @@ QString frmResolver::FigureDescription() const
         return QString();
     const SolvedTriangle &t = solution_.triangles[shown_];
     QStringList parts;
-    for (int i = 0; i < kTriangleParts; ++i) {
-        const auto part = TrianglePart(i);
-        const QString value = i < 3 ? Text(DecimalText(t.sides[i], decimals_->value()))
-                                    : (dms_->isChecked() ? Text(DmsAngleText(t.angles[i - 3]))
-                                                         : Text(DecimalText(t.angles[i - 3], decimals_->value()))
-                                                               + QStringLiteral("°"));
-        parts << QStringLiteral("%1 = %2").arg(Text(std::string(PartLetter(part))), value);
-    }
+    for (int i = 0; i < kTriangleParts; ++i)
+        parts << QStringLiteral("%1 = %2").arg(Text(std::string(PartLetter(TrianglePart(i)))), PartText(i));
     return tr("Triángulo %1: %2").arg(Text(TriangleTypeText(t)), parts.join(QStringLiteral(", ")));
 }
 
@@ -546,7 +550,7 @@ void frmResolver::PaintPage(QPainter &painter, const QRectF &page)
     // Results on the left, the working on the right, both as large as fits.
     QStringList results;
     for (int i = 0; i < kTriangleParts; ++i)
-        results << (datum_[i] ? tr("%1 = %2 (dato)") : tr("%1 = %2")).arg(parts_[i]->accessibleName(), parts_[i]->text());
+        results << (datum_[i] ? tr("%1 = %2 (dato)") : tr("%1 = %2")).arg(parts_[i]->accessibleName(), PartText(i));
     results << QString();
     for (TextBox *box : {area_, perimeter_, semiperimeter_, heights_[0], heights_[1], heights_[2], medians_[0],
                          medians_[1], medians_[2], bisectors_[0], bisectors_[1], bisectors_[2], inradius_,

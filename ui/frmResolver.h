@@ -45,6 +45,10 @@ private:
     void Solve();
     void ShowTriangle();
     void PaintPage(QPainter &painter, const QRectF &page);
+    // A length, and part `part` of the shown triangle, as the window writes
+    // them; empty when nothing is solved.
+    QString LengthText(double x) const;
+    QString PartText(int part) const;
     QString FigureDescription() const;
     std::string FigureSvg() const;
     bool Solved() const { return solved_ && solution_.count > 0; }
