@@ -72,6 +72,8 @@ QAccessibleInterface *Factory(const QString &className, QObject *object)
     auto *widget = static_cast<QWidget *>(object);
     if (className == QLatin1String("LineWidget") || className == QLatin1String("RectangleWidget"))
         return new DrawnPart(widget);
+    if (className == QLatin1String("Section"))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
     if (className == QLatin1String("StatusLine"))
         return new StatusText(widget);
     // The text area's own surface: its text is read from the text area.

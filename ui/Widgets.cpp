@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QSvgRenderer>
+#include <QVBoxLayout>
 
 TextBox::TextBox(const QString &text, QWidget *parent) : QLineEdit(text, parent)
 {
@@ -204,6 +205,28 @@ void SvgPicture::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), Qt::white);
     if (!empty_)
         renderer_->render(&painter, rect());
+}
+
+Section::Section(const QString &title, QWidget *parent) : QWidget(parent)
+{
+    setAccessibleName(title);
+    auto *layout = new QVBoxLayout(this);
+    auto *heading = new QLabel(title, this);
+    heading->setTextFormat(Qt::PlainText);
+    heading->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    layout->addWidget(heading);
+}
+
+void Section::SetContents(QLayout *contents)
+{
+    static_cast<QVBoxLayout *>(layout())->addLayout(contents, 1);
+}
+
+void Section::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Mid).lighter(125));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 StatusLine::StatusLine(QWidget *parent) : QLabel(parent)

@@ -14,7 +14,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QKeyEvent>
@@ -58,8 +57,9 @@ void SetLook(QLineEdit *box, Look look)
     if (look == Look::Unreadable)
         palette.setColor(QPalette::Base, kUnreadable);
     if (look == Look::Result) {
-        // A pale wash of the results' colour; in italics, as in the figure,
-        // which tells them apart in grey too.
+        // A pale wash of the results' colour. Not in italics as in the figure:
+        // the frame and the wash already tell them apart, and one more face to
+        // load would slow the start.
         const auto wash = [](int c) { return 255 - (255 - c) / 12; };
         palette.setColor(QPalette::Base, QColor(wash(kResultColour.red()), wash(kResultColour.green()),
                                                 wash(kResultColour.blue())));
@@ -68,9 +68,6 @@ void SetLook(QLineEdit *box, Look look)
         palette.setColor(QPalette::Text, kDataColour);
     }
     box->setPalette(palette);
-    QFont font = box->font();
-    font.setItalic(look == Look::Result);
-    box->setFont(font);
     box->setReadOnly(look == Look::Result);
     box->setFrame(look != Look::Result);
     // Filled edge to edge: a new result repaints the box alone, not the frame
@@ -78,14 +75,13 @@ void SetLook(QLineEdit *box, Look look)
     box->setAutoFillBackground(look == Look::Result);
 }
 
-TextBox *ResultBox(QWidget *parent)
+// A box for a part or a result, `room` wide at least and as tall as a box
+// with a frame, with or without one.
+TextBox *Box(QWidget *parent, int room, int height)
 {
     auto *box = new TextBox(QString(), parent);
-    // Room for "12345.6789" or "1.2346E-100"; a longer text is its tooltip.
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0.0000E-000")) + 16);
-    box->setMaximumWidth(box->minimumWidth());
-    box->setFixedHeight(box->sizeHint().height());
-    SetLook(box, Look::Result);
+    box->setMinimumWidth(room);
+    box->setFixedHeight(height);
     return box;
 }
 
@@ -108,26 +104,30 @@ frmResolver::frmResolver(QWidget *parent) : QWidget(parent)
     setWindowTitle(tr("Sorvani: resolver cualquier triángulo"));
     setWindowIcon(ProgramIcon());
 
+    // Room for an angle of degrees, minutes and seconds, and for a result
+    // such as "12345.6789" or "1.2346E-100"; a longer text is its tooltip.
+    const int angleRoom = fontMetrics().horizontalAdvance(QStringLiteral("000° 00′ 00.00″")) + 16;
+    const int resultRoom = fontMetrics().horizontalAdvance(QStringLiteral("0.0000E-000")) + 16;
+    const int boxHeight = QLineEdit().sizeHint().height();
+
     // Created in reading order, which is the tab order.
-    auto *dataBox = new QGroupBox(tr("Datos: tres partes, al menos un lado"), this);
-    auto *dataGrid = new QGridLayout(dataBox);
+    auto *dataBox = new Section(tr("Datos: tres partes, al menos un lado"), this);
+    auto *dataGrid = new QGridLayout;
     for (int i = 0; i < kTriangleParts; ++i) {
         auto *label = new QLabel(tr(kPartNames[i]), dataBox);
-        auto *box = new TextBox(QString(), dataBox);
+        TextBox *box = Box(dataBox, angleRoom, boxHeight);
         box->setObjectName(QStringLiteral("part%1").arg(i));
         box->setAccessibleName(tr(kPartNames[i]));
-        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("000° 00′ 00.00″")) + 16);
-        // The same height with or without the frame of a typed value.
-        box->setFixedHeight(box->sizeHint().height());
         SetLook(box, Look::Typed);
         label->setBuddy(box);
         dataGrid->addWidget(label, i / 3, i % 3 * 2);
         dataGrid->addWidget(box, i / 3, i % 3 * 2 + 1);
         parts_[i] = box;
     }
+    dataBox->SetContents(dataGrid);
 
-    auto *showBox = new QGroupBox(tr("Mostrar"), this);
-    auto *showGrid = new QGridLayout(showBox);
+    auto *showBox = new Section(tr("Mostrar"), this);
+    auto *showGrid = new QGridLayout;
     dms_ = new OptionButton(tr("grados, minutos y segundos"), showBox);
     decimal_ = new OptionButton(tr("grados decimales"), showBox);
     dms_->setChecked(true);
@@ -141,12 +141,10 @@ frmResolver::frmResolver(QWidget *parent) : QWidget(parent)
     showGrid->addWidget(decimal_, 1, 0, 1, 2);
     showGrid->addWidget(decimalsLabel, 2, 0);
     showGrid->addWidget(decimals_, 2, 1);
+    showBox->SetContents(showGrid);
 
     status_ = new StatusLine(this);
     status_->setAccessibleName(tr("Estado"));
-    QFont bold = status_->font();
-    bold.setBold(true);
-    status_->setFont(bold);
     first_ = new OptionButton(tr("Solución 1"), this);
     second_ = new OptionButton(tr("Solución 2"), this);
     auto *solutions = new QButtonGroup(this);
@@ -154,11 +152,14 @@ frmResolver::frmResolver(QWidget *parent) : QWidget(parent)
     solutions->addButton(second_);
     first_->setChecked(true);
 
-    auto *resultBox = new QGroupBox(tr("Resultados"), this);
-    auto *resultGrid = new QGridLayout(resultBox);
+    auto *resultBox = new Section(tr("Resultados"), this);
+    auto *resultGrid = new QGridLayout;
     const auto addResult = [&](const QString &name, int row, int column, int span = 1) {
         auto *label = new QLabel(name, resultBox);
-        TextBox *box = ResultBox(resultBox);
+        TextBox *box = Box(resultBox, resultRoom, boxHeight);
+        if (span == 1)
+            box->setMaximumWidth(resultRoom);
+        SetLook(box, Look::Result);
         box->setAccessibleName(name);
         label->setBuddy(box);
         resultGrid->addWidget(label, row, column * 2);
@@ -178,25 +179,27 @@ frmResolver::frmResolver(QWidget *parent) : QWidget(parent)
     inradius_ = addResult(tr("Radio inscrito"), 4, 0);
     circumradius_ = addResult(tr("Radio circunscrito"), 4, 1);
     type_ = addResult(tr("Tipo"), 5, 0, 5);
-    type_->setMaximumWidth(QWIDGETSIZE_MAX);
     resultGrid->setRowStretch(6, 1);
+    resultBox->SetContents(resultGrid);
 
-    auto *figureBox = new QGroupBox(tr("Figura"), this);
+    auto *figureBox = new Section(tr("Figura"), this);
     figureBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    auto *figureLayout = new QVBoxLayout(figureBox);
+    auto *figureLayout = new QVBoxLayout;
     figure_ = new SvgPicture(figureBox);
     figure_->setAccessibleName(tr("Figura del triángulo"));
     figure_->setMinimumSize(200, 150);
     figure_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     figureLayout->addWidget(figure_);
+    figureBox->SetContents(figureLayout);
 
-    auto *stepsBox = new QGroupBox(tr("Pasos"), this);
-    auto *stepsLayout = new QVBoxLayout(stepsBox);
+    auto *stepsBox = new Section(tr("Pasos"), this);
+    auto *stepsLayout = new QVBoxLayout;
     steps_ = new QPlainTextEdit(stepsBox);
     steps_->setReadOnly(true);
     steps_->setAccessibleName(tr("Pasos"));
     steps_->setMinimumHeight(fontMetrics().lineSpacing() * 6);
     stepsLayout->addWidget(steps_);
+    stepsBox->SetContents(stepsLayout);
 
     copy_ = Button("copy", tr("&Copiar"), tr("Copia la solución como texto (Ctrl+C)"), this);
     save_ = Button("save", tr("&Guardar figura…"), tr("Guarda la figura como SVG o PNG (Ctrl+S)"), this);
@@ -262,7 +265,8 @@ frmResolver::frmResolver(QWidget *parent) : QWidget(parent)
     decimals_->installEventFilter(this);
 
     Solve();
-    const QSize size = sizeHint().expandedTo(QSize(1000, 700));
+    // Roomy where the screen allows; never below what the layout needs.
+    const QSize size(1000, 700);
     resize(screen() ? size.boundedTo(screen()->availableGeometry().size() * 9 / 10) : size);
 }
 
