@@ -197,6 +197,8 @@ frmResolver::frmResolver(QWidget *parent) : QWidget(parent)
     steps_ = new QPlainTextEdit(stepsBox);
     steps_->setReadOnly(true);
     steps_->setAccessibleName(tr("Pasos"));
+    // Always there: a scroll bar that came and went would lay the area out again.
+    steps_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     steps_->setMinimumHeight(fontMetrics().lineSpacing() * 6);
     stepsLayout->addWidget(steps_);
     stepsBox->SetContents(stepsLayout);
