@@ -5,6 +5,7 @@
 #include "Look.h"
 #include "Widgets.h"
 #include "frmResolver.h"
+#include "solution_text.h"
 #include "values.h"
 
 #include <QAccessible>
@@ -90,7 +91,6 @@ private slots:
     void threeDataLockTheOthers();
     void unreadableValue_data();
     void unreadableValue();
-    void threeAngles();
     void copiesTheSolution();
     void exportsPdf();
 };
@@ -114,8 +114,11 @@ void TestResolver::solves()
             Type(kParts[i], QString::fromUtf8(row->typed[i]));
     if (row->count == 0) {
         QVERIFY2(Status().startsWith(QString::fromUtf8(row->reason)), qPrintable(Status()));
-        for (const char *name : {"Área", "Tipo"})
-            QVERIFY2(Text(name).isEmpty(), name);
+        // Three angles: a side is needed, and there is no room for it yet.
+        QCOMPARE(Status().contains("Vacíe primero uno de los ángulos"), QString(row->kase) == "AAA");
+        for (int i = 0; i < 6; ++i)
+            QVERIFY2(row->typed[i] || (Box(kParts[i])->isReadOnly() && Text(kParts[i]).isEmpty()), kParts[i]);
+        QVERIFY(Text("Área").isEmpty());
         QVERIFY(window->findChild<SvgPicture *>()->Empty());
         return;
     }
@@ -162,7 +165,7 @@ void TestResolver::solves()
 }
 
 // A fourth box cannot be typed into; emptying a datum frees the others and
-// keeps every typed value.
+// keeps every typed value. ("Borrar" is pressed in tst_accessibility.)
 void TestResolver::threeDataLockTheOthers()
 {
     Type({{"Lado a", "3"}, {"Lado b", "4"}});
@@ -192,13 +195,6 @@ void TestResolver::threeDataLockTheOthers()
     Type("Ángulo C", "90");
     QVERIFY(Box("Lado b")->isReadOnly());
     QCOMPARE(Text("Lado b"), QString("4"));
-
-    QTest::mouseClick(Named<QPushButton>("Borrar"), Qt::LeftButton);
-    for (const char *name : {"Lado a", "Lado b", "Lado c", "Ángulo A", "Ángulo B", "Ángulo C"}) {
-        QVERIFY2(Text(name).isEmpty(), name);
-        QVERIFY2(!Box(name)->isReadOnly(), name);
-    }
-    QVERIFY(Text("Área").isEmpty());
 }
 
 // An unreadable value is marked and named; nothing is solved until it reads.
@@ -210,8 +206,6 @@ void TestResolver::unreadableValue_data()
     QTest::addColumn<QString>("fixed");
     QTest::newRow("side with a unit") << Typed{{"Lado a", "12cm"}, {"Lado b", "4"}, {"Lado c", "5"}}
                                       << "Lado a" << "el lado a" << "3";
-    QTest::newRow("two decimal marks") << Typed{{"Lado a", "3"}, {"Lado b", "4"}, {"Lado c", "5..0"}}
-                                       << "Lado c" << "el lado c" << "5,0";
     QTest::newRow("sixty minutes") << Typed{{"Lado a", "3"}, {"Lado b", "4"}, {"Ángulo C", "89°60′"}}
                                    << "Ángulo C" << "el ángulo C" << "90:0:0";
     QTest::newRow("fewer than three") << Typed{{"Ángulo B", "4x"}} << "Ángulo B" << "el ángulo B" << "45 30";
@@ -234,20 +228,6 @@ void TestResolver::unreadableValue()
     QCOMPARE(Text("Área").isEmpty(), typed.size() < 3);
 }
 
-void TestResolver::threeAngles()
-{
-    Type({{"Ángulo A", "60"}, {"Ángulo B", "60"}, {"Ángulo C", "60"}});
-    QVERIFY2(Status().contains("lado") && Status().contains("Vacíe"), qPrintable(Status()));
-    for (const char *name : {"Lado a", "Lado b", "Lado c"}) {
-        QVERIFY2(Box(name)->isReadOnly(), name);
-        QVERIFY2(Text(name).isEmpty(), name);
-    }
-    Type("Ángulo C", "");
-    Type("Lado c", "2");
-    QCOMPARE(Text("Lado a"), QString("2"));
-    QCOMPARE(Text("Tipo"), QString("acutángulo equilátero"));
-}
-
 // Ctrl+C copies what sorvani-calc prints, unless a box has a selection.
 void TestResolver::copiesTheSolution()
 {
@@ -258,14 +238,16 @@ void TestResolver::copiesTheSolution()
     area->setFocus();
     area->deselect();
     QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
-    QVERIFY(clipboard->text().startsWith("LLL"));
-    QCOMPARE(clipboard->text(), window->SolutionCopy());
+    TriangleData given{};
+    given[0] = 3, given[1] = 4, given[2] = 5;
+    QCOMPARE(clipboard->text(), QString::fromStdString(SolutionText(SolveTriangle(given), 4, false)));
     area->selectAll();
     QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(clipboard->text(), QString("6"));
 }
 
-// The page as pdftotext reads it back: title, figure labels, results, working.
+// The page as pdftotext reads it back: title, data, results, working. (Qt Svg
+// draws the figure's labels as outlines, which hold no text.)
 void TestResolver::exportsPdf()
 {
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");

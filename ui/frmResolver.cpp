@@ -418,15 +418,11 @@ QString frmResolver::FigureDescription() const
     return tr("Triángulo %1: %2").arg(Text(TriangleTypeText(t)), parts.join(QStringLiteral(", ")));
 }
 
-QString frmResolver::SolutionCopy() const
-{
-    return solved_ ? Text(SolutionText(solution_, decimals_->value(), false)) : QString();
-}
-
 void frmResolver::Copy()
 {
+    // What `sorvani-calc resolver` prints.
     if (solved_)
-        QGuiApplication::clipboard()->setText(SolutionCopy());
+        QGuiApplication::clipboard()->setText(Text(SolutionText(solution_, decimals_->value(), false)));
 }
 
 void frmResolver::CloseWindow()

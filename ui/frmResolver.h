@@ -29,8 +29,6 @@ public:
     explicit frmResolver(QWidget *parent = nullptr);
     ~frmResolver() override;
 
-    // What "Copiar" puts on the clipboard: what `sorvani-calc resolver` prints.
-    QString SolutionCopy() const;
     // The figure of the shown triangle, as SVG or as PNG by the file's suffix.
     bool SaveFigure(const QString &path);
     // Figure, results and working on one A4 page.
