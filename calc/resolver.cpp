@@ -11,7 +11,7 @@ namespace {
 
 Json ByLetter(const std::array<double, 3> &x)
 {
-    return {{"a", x[0]}, {"b", x[1]}, {"c", x[2]}};
+    return {{"a", JsonNumber(x[0])}, {"b", JsonNumber(x[1])}, {"c", JsonNumber(x[2])}};
 }
 
 Json Steps(const TriangleSolution &solution, int index, int decimals)
@@ -33,17 +33,17 @@ Json Triangle(const TriangleSolution &solution, int index, int decimals, bool st
     const SolvedTriangle &t = solution.triangles[std::size_t(index)];
     Json out = Json::object();
     for (int i = 0; i < 3; ++i)
-        out[std::string(PartLetter(TrianglePart(i)))] = t.sides[i];
+        out[std::string(PartLetter(TrianglePart(i)))] = JsonNumber(t.sides[i]);
     for (int i = 0; i < 3; ++i)
-        out[std::string(PartLetter(TrianglePart(3 + i)))] = t.angles[i];
-    out["area"] = t.area;
-    out["perimetro"] = t.perimeter;
-    out["semiperimetro"] = t.semiperimeter;
+        out[std::string(PartLetter(TrianglePart(3 + i)))] = JsonNumber(t.angles[i]);
+    out["area"] = JsonNumber(t.area);
+    out["perimetro"] = JsonNumber(t.perimeter);
+    out["semiperimetro"] = JsonNumber(t.semiperimeter);
     out["alturas"] = ByLetter(t.heights);
     out["medianas"] = ByLetter(t.medians);
     out["bisectrices"] = ByLetter(t.bisectors);
-    out["r"] = t.inradius;
-    out["R"] = t.circumradius;
+    out["r"] = JsonNumber(t.inradius);
+    out["R"] = JsonNumber(t.circumradius);
     out["tipo"] = {{"lados", SideTypeName(t.bySides)}, {"angulos", AngleTypeName(t.byAngles)}};
     if (steps)
         out["pasos"] = Steps(solution, index, decimals);

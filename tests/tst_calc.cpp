@@ -693,7 +693,7 @@ private slots:
                                                   << 1 << "" << "Teclee el valor del Lado ' a '";
         const QStringList lla{"resolver", "A=30", "a=3", "c=5"};
         QTest::newRow("resolver --pasos, 0 places") << QStringList{"--pasos", "--decimales", "0"} + lla << 0
-                                                    << "   P = 14\nSolución 2\n" << "";
+                                                    << "   P = 14\n\nSolución 2\n" << "";
         QTest::newRow("resolver, 2 places; seconds keep 2") << QStringList{"--decimales", "2"} + lla << 0
                                                             << "Ángulo B = 93.56° = 93° 33′ 26.32″\n" << "";
         QTest::newRow("resolver --json --pasos, 2 places")
