@@ -744,7 +744,7 @@ private slots:
                                                                << "fila 2: comillas sin cerrar\n";
         QTest::newRow("an unknown case") << good + "cuatro-lados;1;2;3;4\n" + good << 2 << 2
                                          << "fila 2: caso desconocido «cuatro-lados» (los casos son tres-lados, "
-                                            "dos-angulos y dos-lados)\n";
+                                            "dos-angulos, dos-lados y resolver)\n";
         QTest::newRow("a value missing") << good + "dos-lados;90;0;0;3\n" + good << 2 << 2
                                          << "fila 2: «dos-lados» lleva 5 valores (BG BM BS A C) y la fila trae 4\n";
         QTest::newRow("a value too many") << good + "tres-lados;3;4;5;;6\n" + good << 2 << 2
