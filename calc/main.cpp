@@ -1,11 +1,16 @@
 // sorvani-calc: the three solutions of the windows from a terminal, for one
 // triangle or a whole worksheet, with the windows' texts digit for digit.
+#include "answer_key.h"
+#include "case_figure.h"
 #include "cases.h"
 #include "figure.h"
+#include "html.h"
 #include "numeric.h"
 #include "output.h"
+#include "problem_sheet.h"
 #include "worksheet.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
@@ -132,6 +137,11 @@ std::string Help()
     return text;
 }
 
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 int WrongUse(const std::string &problem)
 {
     Print(stderr, "sorvani-calc: " + problem + "\n" + Usage() + "Más información: sorvani-calc --help\n");
@@ -148,8 +158,40 @@ int Finish(int status)
     return status;
 }
 
-int RunWorksheet(std::string_view path, CsvFormat format)
+// What --lote does with the worksheet: its answers as CSV on standard output,
+// or the answer key and the problem sheet in their files instead.
+struct SheetRun {
+    std::string_view path;
+    CsvFormat format = kSpanishCsv;
+    int decimals = 4;
+    const std::string_view *key = nullptr;      // --informe
+    const std::string_view *problems = nullptr; // --enunciado
+    std::string_view title = kDefaultTitle;
+};
+
+std::FILE *CreateFile(std::string_view path)
 {
+    std::FILE *file = std::fopen(std::string(path).c_str(), "wb");
+    if (!file)
+        std::fprintf(stderr, "sorvani-calc: no se puede escribir «%.*s»: %s\n", int(path.size()), path.data(),
+                     std::strerror(errno));
+    return file;
+}
+
+// Closes a file written to; false, with a message, when not all of it was.
+bool CloseFile(std::FILE *file, std::string_view path)
+{
+    const bool failed = std::ferror(file) != 0;
+    if (std::fclose(file) == 0 && !failed)
+        return true;
+    std::fprintf(stderr, "sorvani-calc: no se pudo escribir «%.*s»: %s\n", int(path.size()), path.data(),
+                 std::strerror(errno));
+    return false;
+}
+
+int RunWorksheet(const SheetRun &run)
+{
+    const std::string_view path = run.path;
     std::FILE *file = stdin;
     if (path != "-") {
         file = std::fopen(std::string(path).c_str(), "rb");
@@ -159,39 +201,48 @@ int RunWorksheet(std::string_view path, CsvFormat format)
             return kWrongUse;
         }
     }
+    // Both files are there before the first row is read, or neither is written.
+    std::FILE *keyFile = run.key ? CreateFile(*run.key) : nullptr;
+    std::FILE *problemsFile = run.problems && (keyFile || !run.key) ? CreateFile(*run.problems) : nullptr;
+    if ((run.key && !keyFile) || (run.problems && !problemsFile)) {
+        if (keyFile)
+            std::fclose(keyFile);
+        if (file != stdin)
+            std::fclose(file);
+        return kWrongUse;
+    }
+
     FileSource source(file);
-    FileSink out(stdout);
-    FileSink problems(stderr);
-    const WorksheetSummary summary = AnswerWorksheet(source, out, problems, format);
+    FileSink out(stdout), problems(stderr);
+    FileSink keyOut(keyFile), problemsOut(problemsFile);
+    CsvAnswers csv(out, run.format, run.decimals);
+    AnswerKey key(keyOut, run.title, run.decimals);
+    ProblemSheet sheet(problemsOut, run.title);
+    std::vector<AnswerWriter *> writers;
+    if (keyFile)
+        writers.push_back(&key);
+    if (problemsFile)
+        writers.push_back(&sheet);
+    if (writers.empty())
+        writers.push_back(&csv);
+    const WorksheetSummary summary = ReadWorksheet(source, writers, problems, run.format);
     const bool failed = source.Failed();
     const int error = errno;
     if (file != stdin)
         std::fclose(file);
+    bool written = !keyFile || CloseFile(keyFile, *run.key);
+    written = (!problemsFile || CloseFile(problemsFile, *run.problems)) && written;
     if (failed) {
         std::fprintf(stderr, "sorvani-calc: error al leer «%.*s»: %s\n", int(path.size()), path.data(),
                      std::strerror(error));
         return Finish(kWrongUse);
     }
-    return Finish(summary.bad > 0 ? kWrongUse : kSolved);
-}
-
-// The solved triangle with the texts the answer gives its parts.
-Figure FigureOf(const Case &kase, const Answer &answer)
-{
-    const auto number = [&](Part part) { return part.result ? answer.results[part.index] : answer.values[part.index]; };
-    const auto side = [&](Part part) { return FigureSide{number(part), NumberText(number(part))}; };
-    const auto angle = [&](const std::array<Part, 3> &parts) {
-        const double d = number(parts[0]), m = number(parts[1]), s = number(parts[2]);
-        return FigureAngle{(d + m / 60) + s / 3600, DmsText(d, m, s)};
-    };
-    const FigureParts &parts = kase.figure;
-    return {side(parts.sides[0]), side(parts.sides[1]), side(parts.sides[2]),
-            angle(parts.angles[0]), angle(parts.angles[1]), angle(parts.angles[2])};
+    return Finish(summary.bad > 0 || !written ? kWrongUse : kSolved);
 }
 
 int WriteFigure(const Case &kase, const Answer &answer, std::string_view path)
 {
-    const std::optional<std::string> svg = TriangleSvg(FigureOf(kase, answer));
+    const std::optional<std::string> svg = TriangleSvg(CaseFigure(kase, answer));
     if (!svg) {
         Print(stderr, "sorvani-calc: este triángulo no se puede dibujar: hace falta que cada lado sea positivo y "
                       "cada ángulo esté entre 0 y 180 grados\n");
@@ -241,6 +292,9 @@ int main(int argc, char **argv)
     const std::string_view *sheet = nullptr;
     const std::string_view *svg = nullptr;
     const std::string_view *separator = nullptr;
+    const std::string_view *decimals = nullptr;
+    const std::string_view *title = nullptr;
+    SheetRun run;
     std::size_t next = 0;
     // Options come before the case name; after it every argument is a value.
     for (; next < args.size(); ++next) {
@@ -275,6 +329,32 @@ int main(int argc, char **argv)
             separator = &args[++next];
             if (*separator != ";" && *separator != ",")
                 return WrongUse("el separador de la hoja es «;» o «,», no «" + std::string(*separator) + "»");
+        } else if (arg == "--decimales") {
+            if (decimals)
+                return WrongUse("--decimales se da una sola vez");
+            if (next + 1 == args.size())
+                return WrongUse("falta el número tras --decimales");
+            decimals = &args[++next];
+            if (decimals->empty() || decimals->size() > 2 || !std::ranges::all_of(*decimals, IsDigit)
+                || std::stoi(std::string(*decimals)) > 15)
+                return WrongUse("--decimales va de 0 a 15, no «" + std::string(*decimals) + "»");
+            run.decimals = std::stoi(std::string(*decimals));
+        } else if (arg == "--informe" || arg == "--enunciado") {
+            const std::string_view *&file = arg == "--informe" ? run.key : run.problems;
+            if (file)
+                return WrongUse(std::string(arg) + " se da una sola vez");
+            if (next + 1 == args.size())
+                return WrongUse("falta el fichero tras " + std::string(arg));
+            file = &args[++next];
+        } else if (arg == "--titulo") {
+            if (title)
+                return WrongUse("--titulo se da una sola vez");
+            if (next + 1 == args.size())
+                return WrongUse("falta el título tras --titulo");
+            title = &args[++next];
+            if (!IsUtf8(*title))
+                return WrongUse("el título no es texto UTF-8");
+            run.title = *title;
         } else if (arg.starts_with('-') && arg != "-") {
             return WrongUse("opción desconocida «" + std::string(arg) + "»");
         } else {
@@ -289,10 +369,18 @@ int main(int argc, char **argv)
             return WrongUse("--json no se combina con --lote: la hoja se responde en CSV");
         if (svg)
             return WrongUse("--svg dibuja un solo triángulo y no se combina con --lote");
-        return RunWorksheet(*sheet, separator && *separator == "," ? kInternationalCsv : kSpanishCsv);
+        if (title && !run.key && !run.problems)
+            return WrongUse("--titulo es para --informe y --enunciado");
+        run.path = *sheet;
+        run.format = separator && *separator == "," ? kInternationalCsv : kSpanishCsv;
+        return RunWorksheet(run);
     }
     if (separator)
         return WrongUse("--separador es para las hojas (--lote)");
+    if (run.key || run.problems || title)
+        return WrongUse("--informe, --enunciado y --titulo son para las hojas (--lote)");
+    if (decimals)
+        return WrongUse("--decimales es para las hojas (--lote)");
     if (next == args.size())
         return WrongUse("falta el caso");
     const Case *kase = FindCase(args[next]);
