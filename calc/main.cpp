@@ -54,7 +54,8 @@ std::string Usage()
         }
         text += '\n';
     }
-    text += "     sorvani-calc [--separador ;|,] --lote HOJA.csv   (o - para la entrada estándar)\n";
+    text += "     sorvani-calc [--separador ;|,] [--decimales N] --lote HOJA.csv   (o - para la entrada estándar)\n"
+            "     sorvani-calc --lote HOJA.csv [--informe F.html] [--enunciado F.html] [--titulo TÍTULO]\n";
     return text;
 }
 
@@ -76,6 +77,12 @@ std::string Help()
             "\nOpciones:\n"
             "  --json         un objeto JSON con los textos de los resultados\n"
             "  --lote HOJA    responde cada fila de una hoja CSV con \";\" entre campos\n"
+            "  --decimales N  decimales de las respuestas a las filas resolver (de 0 a 15; 4)\n"
+            "  --informe F    escribe en F, en vez del CSV, las soluciones de la hoja en HTML para\n"
+            "                 imprimir: datos, figura, resultados y pasos de cada problema\n"
+            "  --enunciado F  escribe en F, en vez del CSV, los problemas de la hoja en HTML para\n"
+            "                 imprimir: datos, un croquis y sitio para trabajar\n"
+            "  --titulo T     el título de --informe y --enunciado (\"Hoja de triángulos\")\n"
             "  --separador ,  la hoja y sus respuestas con \",\" entre campos y punto decimal\n"
             "                 (--separador ; es la forma de siempre, con coma decimal)\n"
             "  --svg FICHERO  escribe además el triángulo resuelto, a escala, como figura SVG\n"
@@ -122,7 +129,14 @@ std::string Help()
             "el texto del mensaje. Los números llevan coma decimal, para que una hoja de cálculo\n"
             "en español los lea como números: un valor que es un número se escribe con coma\n"
             "(\"12.5\" da \"12,5\"), cualquier otro tal como venía. Con --separador , todo va con\n"
-            "\",\" entre campos y punto decimal, y los valores se leen como en la ventana.\n";
+            "\",\" entre campos y punto decimal, y los valores se leen como en la ventana.\n"
+            "Una fila \"resolver;a=3;b=4;C=90\" da tres partes por su nombre (lados a, b, c; ángulos\n"
+            "A, B, C, en grados decimales o en grados, minutos y segundos). Su respuesta sigue a la\n"
+            "fila tal como venía: el caso (LLL, LAL, ALA, LAA, LLA, AAA), el número de triángulos y\n"
+            "de cada uno a, b, c, A, B, C (grados decimales), área, perímetro, r y R, con\n"
+            "--decimales decimales; sin triángulo, el caso, 0, \"Sin solución\" y el motivo. Una fila\n"
+            "resolver con una parte desconocida o repetida, sin tres partes o con un valor que no\n"
+            "se lee no se responde.\n";
     const CsvLimits limits;
     text += "Una fila de más de " + std::to_string(limits.fields) + " campos, con un campo de más de " +
             std::to_string(limits.fieldBytes) + " bytes, de más de " + std::to_string(limits.rowBytes) +

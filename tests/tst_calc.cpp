@@ -1,7 +1,9 @@
 // sorvani-calc run as a user runs it: every row the solver windows' tests
 // know gives the window's texts or message; a worksheet round trip in both
-// forms, and the answers opened in LibreOffice Calc; the exit statuses;
-// worksheets with bad rows.
+// forms, and the answers opened in LibreOffice Calc; resolver rows against
+// the general solution's shared rows; the exit statuses; worksheets with bad
+// rows; the answer key and the problem sheet, escaped and printed by a browser.
+#include "GeneralCases.h"
 #include "SolverCases.h"
 
 #include <QJsonArray>
@@ -199,12 +201,70 @@ QStringList Answer345(QChar mark)
     return texts;
 }
 
+// A number as a resolver row's answer writes it: `decimals` places, trailing
+// zeros dropped, with the sheet's decimal mark.
+QString Decimal(double x, int decimals, QChar mark)
+{
+    QString text = QString::number(x, 'f', decimals);
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    return text.replace(u'.', mark);
+}
+
+const general_cases::Row &GeneralRow(const char *name)
+{
+    for (const general_cases::Row &row : general_cases::kRows) {
+        if (qstrcmp(row.name, name) == 0)
+            return row;
+    }
+    qFatal("no general row %s", name);
+}
+
+// The given parts of a general row as a resolver row writes them: "a=3".
+QStringList Parts(const general_cases::Row &row)
+{
+    QStringList parts;
+    for (int i = 0; i < 6; ++i) {
+        if (row.typed[i])
+            parts << QChar("abcABC"[i]) + QStringLiteral("=") + QString::fromUtf8(row.typed[i]);
+    }
+    return parts;
+}
+
+// What each triangle of a general row gives in a resolver row's answer, from
+// the row's own parts and area: a, b, c, A, B, C, area, perimeter, r, R.
+QList<double> ResolverNumbers(const general_cases::Triangle &t)
+{
+    const auto &[a, b, c, A, B, C] = t.parts;
+    const double perimeter = a + b + c;
+    return {a, b, c, A, B, C, t.area, perimeter, t.area / (perimeter / 2), a * b * c / (4 * t.area)};
+}
+
+// The answer to a general row: case, count, then every triangle's numbers,
+// or "Sin solución" and the reason.
+QStringList ResolverAnswer(const general_cases::Row &row, int decimals, QChar mark)
+{
+    QStringList fields{row.kase, QString::number(row.count)};
+    if (row.count == 0)
+        return fields << "Sin solución" << QString::fromUtf8(row.reason);
+    for (int i = 0; i < row.count; ++i) {
+        for (const double x : ResolverNumbers(row.triangles[i]))
+            fields << Decimal(x, decimals, mark);
+    }
+    return fields;
+}
+
 // A cell as a spreadsheet holds it: its type ("float", "string", or none for
 // an empty cell), its number and its text.
 struct Cell {
     QString type;
     double value = 0;
     QString text;
+    double tolerance = 0; // for a number rounded from its worked-out value
 };
 
 Cell TextCell(const QString &text)
@@ -508,12 +568,63 @@ private slots:
         QCOMPARE(QString::fromUtf8(run.err), err);
     }
 
+    // A resolver row's answer follows the row as typed: its case, how many
+    // triangles, each one's numbers with --decimales places; or no triangle.
+    // A row that does not read is named, and the others answered.
+    void resolverRows_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QByteArray>("sheet");
+        QTest::addColumn<QList<QStringList>>("answers"); // after the header
+        QTest::addColumn<QString>("err");
+
+        const general_cases::Row &ala = GeneralRow("ALA A B c, degrees and minutes");
+        const general_cases::Row &two = GeneralRow("LLA A a c, h < a < c: two");
+        const general_cases::Row &none = GeneralRow("LLA A a c, a < h: none");
+        const QStringList typed = QStringList{"resolver"} + Parts(ala); // c=12,5, A=20°30′, B=40°15′30″
+        QTest::newRow("one, as typed, a spreadsheet's padding")
+            << QStringList{} << CsvRow(typed).replace("\n", ";;\n")
+            << QList<QStringList>{typed + ResolverAnswer(ala, 4, u',')} << "";
+        QTest::newRow("two, --decimales 2")
+            << QStringList{"--decimales", "2"} << CsvRow(QStringList{"Resolver"} + Parts(two))
+            << QList<QStringList>{QStringList{"Resolver"} + Parts(two) + ResolverAnswer(two, 2, u',')} << "";
+        QTest::newRow("none") << QStringList{} << CsvRow(QStringList{"resolver"} + Parts(none))
+                              << QList<QStringList>{QStringList{"resolver"} + Parts(none) + ResolverAnswer(none, 4, u',')}
+                              << "";
+        QTest::newRow("unreadable, the next answered")
+            << QStringList{} << QByteArray("resolver;a=3;a=4;C=90\n") + CsvRow(QStringList{"resolver"} + Parts(none))
+            << QList<QStringList>{QStringList{"resolver"} + Parts(none) + ResolverAnswer(none, 4, u',')}
+            << "sorvani-calc: fila 1: la parte a se da más de una vez\n";
+        QStringList points = typed;
+        points[1] = "c=12.5";
+        QTest::newRow("--separador , reads a decimal point only")
+            << QStringList{"--separador", ","} << CsvRow(typed, ',') + CsvRow(points, ',')
+            << QList<QStringList>{points + ResolverAnswer(ala, 4, u'.')}
+            << "sorvani-calc: fila 1: «c=12,5»: «12,5» no se lee como un número\n";
+    }
+
+    void resolverRows()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QByteArray, sheet);
+        QFETCH(QList<QStringList>, answers);
+        QFETCH(QString, err);
+        const char separator = options.contains(",") ? ',' : ';';
+        const Run run = Calc(options + QStringList{"--lote", "-"}, sheet);
+        QCOMPARE(run.status, err.isEmpty() ? 0 : 2);
+        QCOMPARE(QString::fromUtf8(run.err), err);
+        const QList<QStringList> records = ParseCsv(run.out, separator);
+        QCOMPARE(records.size(), answers.size() + 1);
+        for (qsizetype i = 0; i < answers.size(); ++i)
+            QCOMPARE(records[i + 1], answers[i]);
+    }
+
     // The answers opened in LibreOffice Calc with the import settings of a
     // Spanish locale (";", UTF-8, Spanish (Spain)): every result a number
     // cell of its value, every case name and message a text cell, every value
     // the number the program used or its text as typed. Each row without a
     // "," three times: with decimal points; with decimal commas, quoted; with
-    // decimal commas and a unit after each value.
+    // decimal commas and a unit after each value. Then resolver rows.
     void spreadsheet()
     {
         const QString soffice = QStandardPaths::findExecutable("soffice");
@@ -550,6 +661,26 @@ private slots:
                 expected << cells;
             }
         });
+        // Every shared row of the general solution with three parts, as a
+        // resolver row: the parts stay text, the numbers are within the
+        // rounding to 4 places of their worked-out values.
+        for (const general_cases::Row &row : general_cases::kRows) {
+            const QStringList parts = Parts(row);
+            if (parts.size() != 3)
+                continue;
+            sheet += CsvRow(QStringList{"resolver"} + parts);
+            QList<Cell> cells{TextCell("resolver")};
+            for (const QString &part : parts)
+                cells << TextCell(part);
+            cells << TextCell(row.kase) << NumberCell(row.count);
+            if (row.count == 0)
+                cells << TextCell("Sin solución") << TextCell(QString::fromUtf8(row.reason));
+            for (int i = 0; i < row.count; ++i) {
+                for (const double x : ResolverNumbers(row.triangles[i]))
+                    cells << Cell{"float", x, {}, 0.5e-4 + 1e-9 * std::abs(x)};
+            }
+            expected << cells;
+        }
 
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
@@ -587,7 +718,8 @@ private slots:
                                              .arg(want.type).arg(want.value).arg(want.text).toUtf8();
                 QVERIFY2(cell.type == want.type, where.constData());
                 if (want.type == u"float")
-                    QVERIFY2(cell.value == want.value || (want.value == DBL_MAX && cell.value == -DBL_MAX),
+                    QVERIFY2(std::abs(cell.value - want.value) <= want.tolerance
+                                 || (want.value == DBL_MAX && cell.value == -DBL_MAX),
                              where.constData());
                 else
                     QVERIFY2(cell.text == want.text, where.constData());
