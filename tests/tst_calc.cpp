@@ -374,6 +374,62 @@ QList<QList<Cell>> ReadSpreadsheet(QIODevice *file, QString *error)
     return rows;
 }
 
+// A sheet run with --informe and --enunciado into dir: both files' bytes.
+struct Reports {
+    Run run;
+    QByteArray key, problems;
+};
+
+Reports WriteReports(const QTemporaryDir &dir, const QStringList &options, const QByteArray &sheet)
+{
+    Reports reports;
+    const QString key = dir.filePath("respuestas.html"), problems = dir.filePath("problemas.html");
+    reports.run = Calc(options + QStringList{"--informe", key, "--enunciado", problems, "--lote", "-"}, sheet);
+    for (auto [path, bytes] : {std::pair{key, &reports.key}, std::pair{problems, &reports.problems}}) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            *bytes = file.readAll();
+    }
+    return reports;
+}
+
+// The elements the two files are written with: none runs or loads anything.
+const QStringList kHtmlElements{"html", "head", "meta", "title", "style", "body", "h1", "h2", "h3", "p",
+                                "span", "b", "br", "section", "figure", "figcaption", "div", "table", "thead",
+                                "tbody", "tr", "th", "td", "ol", "li", "svg", "rect", "g", "path", "polygon",
+                                "text", "line"};
+
+// Headless Chromium prints the page at url to pdf on A4, as a browser's
+// "Print" does with headers and footers off.
+bool PrintToPdf(const QString &chromium, const QString &html, const QString &pdf, const QString &profile)
+{
+    QProcess browser;
+    browser.setProcessChannelMode(QProcess::MergedChannels);
+    browser.start(chromium, {"--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                             "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                             "--user-data-dir=" + profile, "--print-to-pdf=" + pdf, "--no-pdf-header-footer",
+                             QUrl::fromLocalFile(html).toString()});
+    return browser.waitForFinished(120000) && browser.exitCode() == 0 && QFile::exists(pdf);
+}
+
+// The text of each page of a PDF, in pdftotext's reading order.
+QStringList PageTexts(const QString &pdf)
+{
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    info.waitForFinished();
+    static const QRegularExpression pagesLine(R"(^Pages:\s+(\d+)$)", QRegularExpression::MultilineOption);
+    const int pages = pagesLine.match(QString::fromUtf8(info.readAllStandardOutput())).captured(1).toInt();
+    QStringList texts;
+    for (int page = 1; page <= pages; ++page) {
+        QProcess text;
+        text.start("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), "-enc", "UTF-8", pdf, "-"});
+        text.waitForFinished();
+        texts << QString::fromUtf8(text.readAllStandardOutput());
+    }
+    return texts;
+}
+
 } // namespace
 
 class TestCalc : public QObject {
@@ -619,6 +675,132 @@ private slots:
             QCOMPARE(records[i + 1], answers[i]);
     }
 
+    // The answer key and the problem sheet instead of the CSV: well-formed,
+    // only the writer's own elements and no attribute that runs or loads
+    // anything, one section per answered row, and every text from the
+    // worksheet or the title shown exactly as typed, markup included.
+    void reports_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QByteArray>("sheet");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("problems");
+        QTest::addColumn<QStringList>("keyTexts");
+        QTest::addColumn<QStringList>("sheetTexts");
+
+        const QString title = "<i>Tema 4</i> & \"triángulos\"";
+        const QString words1 = "Resuelve el triángulo con a = 3<script>alert(1)</script>, b = 4 m y c = 5&amp;";
+        const QString words2 = "Resuelve el triángulo con B = <img src=x onerror=alert(1)>° 0′ 0″, a = 3 m y c = 4 m";
+        QTest::newRow("markup in values and in the title")
+            << QStringList{"--titulo", title}
+            << QByteArray("tres-lados;3<script>alert(1)</script>;4;\"5&amp;\"\ndos-lados;<img src=x onerror=alert(1)>;0;0;3;4\n")
+            << 0 << 2 << QStringList{title, words1, words2, form3::kAngleB}
+            << QStringList{title, words1, words2, "a = 3<script>alert(1)</script>", "c = 5&amp;"};
+        // h = a·sen B = 4 lies between b and a: two triangles.
+        QTest::newRow("the working's signs, an unreadable row left out")
+            << QStringList{} << QByteArray("resolver;a=3;b=4\nresolver;a=8;b=5;B=30\n") << 2 << 1
+            << QStringList{"Hoja de triángulos", "Problema 1", "h = 4 < b = 5 < a = 8", "Solución 2"}
+            << QStringList{"Problema 1", "a = 8", "30°", "c = ?", "Puede haber más de un triángulo con estos datos."};
+    }
+
+    void reports()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QByteArray, sheet);
+        QFETCH(int, status);
+        QFETCH(int, problems);
+        QFETCH(QStringList, keyTexts);
+        QFETCH(QStringList, sheetTexts);
+        QTemporaryDir dir;
+        const Reports reports = WriteReports(dir, options, sheet);
+        QCOMPARE(reports.run.status, status);
+        QVERIFY(reports.run.out.isEmpty());
+        for (const auto &[html, texts] : {std::pair{reports.key, keyTexts}, std::pair{reports.problems, sheetTexts}}) {
+            QVERIFY(html.startsWith("<!DOCTYPE html>\n<html lang=\"es\">"));
+            QXmlStreamReader xml(html);
+            QString text;
+            int sections = 0;
+            while (!xml.atEnd()) {
+                const QXmlStreamReader::TokenType token = xml.readNext();
+                if (token == QXmlStreamReader::Characters)
+                    text += xml.text();
+                if (token != QXmlStreamReader::StartElement)
+                    continue;
+                QVERIFY2(kHtmlElements.contains(xml.name()), qPrintable(xml.name().toString()));
+                for (const QXmlStreamAttribute &attribute : xml.attributes()) {
+                    const QString name = attribute.name().toString().toLower();
+                    QVERIFY2(!name.startsWith("on") && name != "src" && name != "href", qPrintable(name));
+                }
+                sections += xml.name() == u"section";
+            }
+            QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+            QCOMPARE(sections, problems);
+            for (const QString &expected : texts)
+                QVERIFY2(text.contains(expected), qPrintable(expected));
+        }
+    }
+
+    // Both files printed by a real browser to A4: every problem there, each
+    // on one page, its data beside its heading; no page but the first starts
+    // with anything but a problem's heading, so none runs on from the page
+    // before. Values with markup print as text.
+    void print()
+    {
+        const QString chromium = QStandardPaths::findExecutable("chromium");
+        if (chromium.isEmpty() || QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("chromium or poppler-utils (pdftotext) is not installed");
+
+        // Each row and its data in words; between them a bad row, which no
+        // file shows.
+        const QList<std::pair<QByteArray, QString>> rows{
+            {"tres-lados;3;4;5", "a = 3 m, b = 4 m y c = 5 m"},
+            {"dos-angulos;20;30;0;40;15;30;12,5", "A = 20° 30′ 0″, B = 40° 15′ 30″ y c = 12,5 m"},
+            {"dos-lados;45;30;15;10;7", "B = 45° 30′ 15″, a = 10 m y c = 7 m"},
+            {"tres-lados;1;2;3", "a = 1 m, b = 2 m y c = 3 m"},
+            {"resolver;a=3;b=4;C=90", "a = 3 m, b = 4 m y C = 90°"},
+            {"resolver;b=5;a=8;B=30", "b = 5 m, a = 8 m y B = 30°"},
+            {"resolver;a=3;c=5;A=40", "a = 3 m, c = 5 m y A = 40°"},
+            {"resolver;c=12,5;A=20°30′;B=40°15′30″", "c = 12,5 m, A = 20°30′ y B = 40°15′30″"},
+            {"tres-lados;3<script>alert(1)</script>;4;<img src=x onerror=alert(1)>",
+             "a = 3<script>alert(1)</script>, b = 4 m y c = <img src=x onerror=alert(1)>"},
+            {"resolver;a=4;c=5;A=40", "a = 4 m, c = 5 m y A = 40°"},
+        };
+        QByteArray sheet = "# semana 12\n";
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            sheet += rows[i].first + (i == 4 ? "\nresolver;a=3;A=40\n" : "\n");
+
+        QTemporaryDir dir;
+        const Reports reports = WriteReports(dir, {"--titulo", "Tema 4: triángulos"}, sheet);
+        QCOMPARE(reports.run.status, 2);
+        for (const QString name : {"respuestas", "problemas"}) {
+            const QString pdf = dir.filePath(name + ".pdf");
+            QVERIFY(PrintToPdf(chromium, dir.filePath(name + ".html"), pdf, dir.filePath("perfil-" + name)));
+            const QStringList pages = PageTexts(pdf);
+            QVERIFY2(pages.size() >= 3, qPrintable(name));
+            QList<int> headingPage(rows.size(), 0), wordsPage(rows.size(), 0);
+            static const QRegularExpression heading(R"(^Problema (\d+)\b)", QRegularExpression::MultilineOption);
+            for (qsizetype page = 0; page < pages.size(); ++page) {
+                const QString text = pages[page].trimmed();
+                const QString first = text.section(u'\n', 0, 0);
+                QVERIFY2(page == 0 ? first == "Tema 4: triángulos" : first.startsWith("Problema "),
+                         qPrintable(QStringLiteral("%1, page %2 starts with «%3»").arg(name).arg(page + 1).arg(first)));
+                for (auto match = heading.globalMatch(text); match.hasNext();) {
+                    const int number = match.next().captured(1).toInt();
+                    QVERIFY2(number >= 1 && number <= rows.size() && headingPage[number - 1] == 0, qPrintable(name));
+                    headingPage[number - 1] = int(page) + 1;
+                }
+                for (qsizetype i = 0; i < rows.size(); ++i) {
+                    if (text.simplified().contains("Resuelve el triángulo con " + rows[i].second))
+                        wordsPage[i] = int(page) + 1;
+                }
+            }
+            for (qsizetype i = 0; i < rows.size(); ++i) {
+                QVERIFY2(headingPage[i] > 0, qPrintable(QStringLiteral("%1: problem %2 missing").arg(name).arg(i + 1)));
+                QCOMPARE(wordsPage[i], headingPage[i]);
+            }
+        }
+    }
+
     // The answers opened in LibreOffice Calc with the import settings of a
     // Spanish locale (";", UTF-8, Spanish (Spain)): every result a number
     // cell of its value, every case name and message a text cell, every value
@@ -777,6 +959,15 @@ private slots:
                                                      << "falta el separador tras --separador";
         QTest::newRow("--separador for one triangle") << QStringList{"--separador", ",", "tres-lados", "3", "4", "5"}
                                                       << 2 << "" << "--separador es para las hojas (--lote)";
+        QTest::newRow("--informe without --lote") << QStringList{"--informe", "r.html", "tres-lados", "3", "4", "5"}
+                                                  << 2 << "" << "son para las hojas (--lote)";
+        QTest::newRow("--titulo without a file") << QStringList{"--titulo", "T", "--lote", "-"} << 2 << ""
+                                                 << "--titulo es para --informe y --enunciado";
+        QTest::newRow("--decimales beyond 15") << QStringList{"--decimales", "16", "--lote", "-"} << 2 << ""
+                                               << "--decimales va de 0 a 15, no «16»";
+        QTest::newRow("--informe into a folder that is not there")
+            << QStringList{"--informe", "/nonexistent/r.html", "--lote", "-"} << 2 << ""
+            << "no se puede escribir «/nonexistent/r.html»";
         QTest::newRow("--svg without a file") << QStringList{"--svg"} << 2 << "" << "falta el fichero tras --svg";
         QTest::newRow("--svg and --lote") << QStringList{"--svg", "f.svg", "--lote", "-"} << 2 << ""
                                           << "no se combina con --lote";
