@@ -151,11 +151,15 @@ std::string ValuesNeeded(const Case &kase)
     return text + ")";
 }
 
+bool NamesCommand(std::string_view name, std::string_view command)
+{
+    return std::ranges::equal(Trimmed(name), command, [](char x, char y) { return Lower(x) == y; });
+}
+
 const Case *FindCase(std::string_view name)
 {
-    name = Trimmed(name);
     for (const Case &kase : kCases) {
-        if (std::ranges::equal(name, kase.name, [](char x, char y) { return Lower(x) == y; }))
+        if (NamesCommand(name, kase.name))
             return &kase;
     }
     return nullptr;

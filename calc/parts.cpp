@@ -39,7 +39,7 @@ std::optional<TriangleData> ReadParts(std::span<const std::string_view> fields, 
         }
         const auto part = TrianglePart(index);
         if (data[index]) {
-            problem = "la parte " + std::string(PartLetter(part)) + " se da más de una vez";
+            problem = Quoted(field) + ": la parte " + std::string(PartLetter(part)) + " se da más de una vez";
             return std::nullopt;
         }
         const std::string_view value = field.substr(equals + 1);
@@ -47,6 +47,9 @@ std::optional<TriangleData> ReadParts(std::span<const std::string_view> fields, 
         if (!data[index]) {
             problem = Quoted(field) + ": " + Quoted(Trimmed(value)) + " no se lee como "
                       + (IsSide(part) ? "un número" : "un ángulo (grados decimales o grados, minutos y segundos)");
+            // "a=45°30′" is a likely slip of the letter's case.
+            if (IsSide(part) && ReadAngle(value, mark))
+                problem += " (un lado no lleva grados, minutos ni segundos)";
             return std::nullopt;
         }
     }

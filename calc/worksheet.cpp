@@ -60,7 +60,7 @@ std::string UnknownCase(std::string_view name)
         text += ", ";
     }
     text.resize(text.size() - 2);
-    return text + " y " + std::string(kResolverKind) + ")";
+    return text + " y " + std::string(kResolverName) + ")";
 }
 
 // Control characters of a message made visible, so that they cannot upset a
@@ -86,18 +86,6 @@ std::size_t Filled(const Record &record)
     const std::vector<std::string> &fields = record.fields;
     const auto last = std::find_if(fields.rbegin(), fields.rend(), [](const std::string &f) { return !f.empty(); });
     return std::size_t(fields.rend() - last);
-}
-
-// Blanks around it and capitals are allowed, as for the cases' names.
-bool IsResolverKind(std::string_view kind)
-{
-    while (!kind.empty() && (kind.front() == ' ' || kind.front() == '\t'))
-        kind.remove_prefix(1);
-    while (!kind.empty() && (kind.back() == ' ' || kind.back() == '\t'))
-        kind.remove_suffix(1);
-    return std::ranges::equal(kind, kResolverKind, [](char x, char y) {
-        return (x >= 'A' && x <= 'Z' ? char(x - 'A' + 'a') : x) == y;
-    });
 }
 
 // Hands every answer to each writer, and names the rows that get none and
@@ -314,7 +302,7 @@ WorksheetSummary ReadWorksheet(ByteSource &in, std::span<AnswerWriter *const> wr
         const std::string &kind = record.fields.front();
         if (const Case *kase = FindCase(kind))
             AnswerCaseRow(*kase, record, rows);
-        else if (IsResolverKind(kind))
+        else if (NamesCommand(kind, kResolverName))
             AnswerResolverRow(record, rows);
         else
             rows.Report(record, UnknownCase(kind));

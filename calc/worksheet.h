@@ -6,6 +6,7 @@
 #include "cases.h"
 #include "csv.h"
 #include "general.h"
+#include "resolver.h"
 
 #include <cstddef>
 #include <span>
@@ -20,11 +21,6 @@ public:
     virtual void Write(std::string_view bytes) = 0;
 };
 
-// The first field of a row that gives three parts of a triangle by name.
-inline constexpr std::string_view kResolverKind = "resolver";
-// The title of a resolver row's answer when there is no triangle.
-inline constexpr std::string_view kNoSolutionTitle = "Sin solución";
-
 // A row of one of the windows' cases, answered.
 struct CaseRow {
     const Record &record;             // the case's name, then its values, as typed
@@ -34,7 +30,7 @@ struct CaseRow {
     const Answer &answer;
 };
 
-// A resolver row, solved.
+// A resolver row ("resolver" and three parts by name, kResolverName), solved.
 struct ResolverRow {
     const Record &record;
     std::span<const std::string> parts; // the three "PARTE=VALOR" fields as typed

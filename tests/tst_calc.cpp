@@ -1,8 +1,9 @@
 // sorvani-calc run as a user runs it: every row the solver windows' tests
 // know gives the window's texts or message; a worksheet round trip in both
-// forms, and the answers opened in LibreOffice Calc; resolver rows against
-// the general solution's shared rows; the exit statuses; worksheets with bad
-// rows; the answer key and the problem sheet, escaped and printed by a browser.
+// forms, and the answers opened in LibreOffice Calc; the exit statuses;
+// worksheets with bad rows; resolver over the general solution's rows, and
+// resolver rows in a worksheet; the answer key and the problem sheet,
+// escaped and printed by a browser.
 #include "GeneralCases.h"
 #include "SolverCases.h"
 
@@ -224,17 +225,6 @@ const general_cases::Row &GeneralRow(const char *name)
     qFatal("no general row %s", name);
 }
 
-// The given parts of a general row as a resolver row writes them: "a=3".
-QStringList Parts(const general_cases::Row &row)
-{
-    QStringList parts;
-    for (int i = 0; i < 6; ++i) {
-        if (row.typed[i])
-            parts << QChar("abcABC"[i]) + QStringLiteral("=") + QString::fromUtf8(row.typed[i]);
-    }
-    return parts;
-}
-
 // What each triangle of a general row gives in a resolver row's answer, from
 // the row's own parts and area: a, b, c, A, B, C, area, perimeter, r, R.
 QList<double> ResolverNumbers(const general_cases::Triangle &t)
@@ -428,6 +418,46 @@ QStringList PageTexts(const QString &pdf)
         texts << QString::fromUtf8(text.readAllStandardOutput());
     }
     return texts;
+}
+
+// A general row's given parts as resolver takes them: "a=3".
+QStringList PartArgs(const general_cases::Row &row)
+{
+    QStringList args{"resolver"};
+    for (int i = 0; i < 6; ++i) {
+        if (row.typed[i])
+            args << QChar("abcABC"[i]) + QStringLiteral("=") + QString::fromUtf8(row.typed[i]);
+    }
+    return args;
+}
+
+// The first key of a solution's object that is not the row's part, or the
+// textbook formula's value from the row's parts; empty when none.
+QString Mismatch(const QJsonObject &t, const general_cases::Triangle &row)
+{
+    const auto [a, b, c, A, B, C] = row.parts;
+    const double s = (a + b + c) / 2, area = row.area, rad = M_PI / 180;
+    const std::pair<const char *, double> expected[] = {
+        {"a", a}, {"b", b}, {"c", c}, {"area", area}, {"perimetro", a + b + c}, {"semiperimetro", s},
+        {"alturas/a", 2 * area / a}, {"alturas/b", 2 * area / b}, {"alturas/c", 2 * area / c},
+        {"medianas/a", std::sqrt(2 * b * b + 2 * c * c - a * a) / 2},
+        {"medianas/b", std::sqrt(2 * a * a + 2 * c * c - b * b) / 2},
+        {"medianas/c", std::sqrt(2 * a * a + 2 * b * b - c * c) / 2},
+        {"bisectrices/a", 2 * b * c * std::cos(A * rad / 2) / (b + c)},
+        {"bisectrices/b", 2 * a * c * std::cos(B * rad / 2) / (a + c)},
+        {"bisectrices/c", 2 * a * b * std::cos(C * rad / 2) / (a + b)},
+        {"r", area / s}, {"R", a / (2 * std::sin(A * rad))}, {"A", A}, {"B", B}, {"C", C}};
+    for (const auto &[key, want] : expected) {
+        const QStringList path = QString(key).split(u'/');
+        const QJsonValue got = path.size() == 1 ? t[path[0]] : t[path[0]][path[1]];
+        const bool angle = path[0] == u"A" || path[0] == u"B" || path[0] == u"C";
+        const double tolerance = angle ? 1e-9 : 1e-10 * want;
+        if (!got.isDouble() || !(std::fabs(got.toDouble() - want) <= tolerance))
+            return key;
+    }
+    if (t["tipo"]["angulos"].toString() + u' ' + t["tipo"]["lados"].toString() != QString::fromUtf8(row.type))
+        return "tipo";
+    return {};
 }
 
 } // namespace
@@ -637,20 +667,20 @@ private slots:
         const general_cases::Row &ala = GeneralRow("ALA A B c, degrees and minutes");
         const general_cases::Row &two = GeneralRow("LLA A a c, h < a < c: two");
         const general_cases::Row &none = GeneralRow("LLA A a c, a < h: none");
-        const QStringList typed = QStringList{"resolver"} + Parts(ala); // c=12,5, A=20°30′, B=40°15′30″
+        const QStringList typed = PartArgs(ala); // c=12,5, A=20°30′, B=40°15′30″
         QTest::newRow("one, as typed, a spreadsheet's padding")
             << QStringList{} << CsvRow(typed).replace("\n", ";;\n")
             << QList<QStringList>{typed + ResolverAnswer(ala, 4, u',')} << "";
         QTest::newRow("two, --decimales 2")
-            << QStringList{"--decimales", "2"} << CsvRow(QStringList{"Resolver"} + Parts(two))
-            << QList<QStringList>{QStringList{"Resolver"} + Parts(two) + ResolverAnswer(two, 2, u',')} << "";
-        QTest::newRow("none") << QStringList{} << CsvRow(QStringList{"resolver"} + Parts(none))
-                              << QList<QStringList>{QStringList{"resolver"} + Parts(none) + ResolverAnswer(none, 4, u',')}
+            << QStringList{"--decimales", "2"} << CsvRow(QStringList{"Resolver"} + PartArgs(two).mid(1))
+            << QList<QStringList>{QStringList{"Resolver"} + PartArgs(two).mid(1) + ResolverAnswer(two, 2, u',')} << "";
+        QTest::newRow("none") << QStringList{} << CsvRow(PartArgs(none))
+                              << QList<QStringList>{PartArgs(none) + ResolverAnswer(none, 4, u',')}
                               << "";
         QTest::newRow("unreadable, the next answered")
-            << QStringList{} << QByteArray("resolver;a=3;a=4;C=90\n") + CsvRow(QStringList{"resolver"} + Parts(none))
-            << QList<QStringList>{QStringList{"resolver"} + Parts(none) + ResolverAnswer(none, 4, u',')}
-            << "sorvani-calc: fila 1: la parte a se da más de una vez\n";
+            << QStringList{} << QByteArray("resolver;a=3;a=4;C=90\n") + CsvRow(PartArgs(none))
+            << QList<QStringList>{PartArgs(none) + ResolverAnswer(none, 4, u',')}
+            << "sorvani-calc: fila 1: «a=4»: la parte a se da más de una vez\n";
         QStringList points = typed;
         points[1] = "c=12.5";
         QTest::newRow("--separador , reads a decimal point only")
@@ -847,7 +877,7 @@ private slots:
         // resolver row: the parts stay text, the numbers are within the
         // rounding to 4 places of their worked-out values.
         for (const general_cases::Row &row : general_cases::kRows) {
-            const QStringList parts = Parts(row);
+            const QStringList parts = PartArgs(row).mid(1);
             if (parts.size() != 3)
                 continue;
             sheet += CsvRow(QStringList{"resolver"} + parts);
@@ -963,8 +993,6 @@ private slots:
                                                   << 2 << "" << "son para las hojas (--lote)";
         QTest::newRow("--titulo without a file") << QStringList{"--titulo", "T", "--lote", "-"} << 2 << ""
                                                  << "--titulo es para --informe y --enunciado";
-        QTest::newRow("--decimales beyond 15") << QStringList{"--decimales", "16", "--lote", "-"} << 2 << ""
-                                               << "--decimales va de 0 a 15, no «16»";
         QTest::newRow("--informe into a folder that is not there")
             << QStringList{"--informe", "/nonexistent/r.html", "--lote", "-"} << 2 << ""
             << "no se puede escribir «/nonexistent/r.html»";
@@ -973,6 +1001,31 @@ private slots:
                                           << "no se combina con --lote";
         QTest::newRow("--svg of a refused input") << QStringList{"--svg", "/nonexistent/f.svg", "tres-lados", "0", "4", "5"}
                                                   << 1 << "" << "Teclee el valor del Lado ' a '";
+        const QStringList lla{"resolver", "A=30", "a=3", "c=5"};
+        QTest::newRow("resolver --pasos, 0 places") << QStringList{"--pasos", "--decimales", "0"} + lla << 0
+                                                    << "   P = 14\nSolución 2\n" << "";
+        QTest::newRow("resolver, 2 places; seconds keep 2") << QStringList{"--decimales", "2"} + lla << 0
+                                                            << "Ángulo B = 93.56° = 93° 33′ 26.32″\n" << "";
+        QTest::newRow("resolver --json --pasos, 2 places")
+            << QStringList{"--json", "--pasos", "--decimales", "2"} + lla << 0
+            << "{\"regla\":\"Teorema del seno\",\"formula\":\"b = a·sen B / sen A\","
+               "\"sustitucion\":\"b = 3·sen 93.56° / sen 30°\",\"resultado\":\"b = 5.99\"}" << "";
+        QTest::newRow("resolver: a part twice") << QStringList{"resolver", "a=3", "a=4", "c=5"} << 2 << ""
+                                                << "«a=4»: la parte a se da más de una vez" + usage;
+        QTest::newRow("resolver: an unknown part") << QStringList{"--json", "resolver", "a=3", "b=4", "d=5"} << 2 << ""
+                                                   << "«d=5» no es PARTE=VALOR";
+        QTest::newRow("resolver: a unit") << QStringList{"resolver", "a=12cm", "b=4", "c=5"} << 2 << ""
+                                          << "«a=12cm»: «12cm» no se lee como un número";
+        QTest::newRow("resolver: a side in degrees") << QStringList{"resolver", "a=45°30′", "b=4", "c=5"} << 2 << ""
+                                                     << "(un lado no lleva grados, minutos ni segundos)";
+        QTest::newRow("resolver: 60 minutes") << QStringList{"resolver", "A=45:60", "b=4", "c=5"} << 2 << ""
+                                              << "«A=45:60»: «45:60» no se lee como un ángulo";
+        QTest::newRow("--decimales 16") << QStringList{"--decimales", "16"} + lla << 2 << "" << "de 0 a 15, no «16»";
+        QTest::newRow("--decimales without a number") << QStringList{"--decimales"} << 2 << "" << "falta el número";
+        QTest::newRow("--pasos for a window's case") << QStringList{"--pasos", "tres-lados", "3", "4", "5"} << 2 << ""
+                                                     << "no para los casos de las ventanas";
+        QTest::newRow("--pasos with --lote") << QStringList{"--pasos", "--lote", "-"} << 2 << ""
+                                             << "--pasos es para resolver, no para --lote";
         QTest::newRow("--svg into a folder that is not there")
             << QStringList{"--svg", "/nonexistent/f.svg", "tres-lados", "3", "4", "5"} << 2 << "Área = 6 m2"
             << "no se puede escribir «/nonexistent/f.svg»";
@@ -1036,6 +1089,97 @@ private slots:
         QCOMPARE(run.status, status);
         QVERIFY2(out.isEmpty() ? run.out.isEmpty() : run.out.contains(out.toUtf8()), run.out.constData());
         QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err.toUtf8()), run.err.constData());
+    }
+
+    void resolver_data()
+    {
+        QTest::addColumn<int>("index");
+        for (const general_cases::Row &row : general_cases::kRows)
+            QTest::newRow(row.name) << int(&row - general_cases::kRows);
+    }
+
+    // The general solution's rows: in JSON every number in full, its keys in
+    // order; the text's headline; a refusal with its reason; other than three
+    // parts, wrong use.
+    void resolver()
+    {
+        QFETCH(int, index);
+        const general_cases::Row &row = general_cases::kRows[index];
+        const QStringList args = PartArgs(row);
+        const Run json = Calc(QStringList{"--json"} + args);
+        const Run text = Calc(args);
+        if (args.size() != 4) {
+            QCOMPARE(json.status, 2);
+            QVERIFY2(text.err.contains("hacen falta tres partes"), text.err.constData());
+            return;
+        }
+        const QJsonObject answer = QJsonDocument::fromJson(json.out).object();
+        if (row.count == 0) {
+            QCOMPARE(json.status, 1);
+            QCOMPARE(answer, Error("Sin solución", QString::fromUtf8(row.reason)));
+            QCOMPARE(text.status, 1);
+            QCOMPARE(QString::fromUtf8(text.err), "Sin solución\n" + QString::fromUtf8(row.reason) + u'\n');
+            return;
+        }
+        QCOMPARE(json.status, 0);
+        QCOMPARE(answer["caso"].toString(), row.kase);
+        const QJsonArray triangles = answer["soluciones"].toArray();
+        QCOMPARE(triangles.size(), row.count);
+        for (int n = 0; n < row.count; ++n) {
+            QCOMPARE(triangles[n].toObject().size(), 15);
+            const QString key = Mismatch(triangles[n].toObject(), row.triangles[n]);
+            QVERIFY2(key.isEmpty(), qPrintable(key + " of solution " + QString::number(n + 1)));
+        }
+        qsizetype at = 0;
+        for (const char *key : {"caso", "soluciones", "a", "b", "c", "A", "B", "C", "area", "perimetro",
+                                "semiperimetro", "alturas", "medianas", "bisectrices", "r", "R", "tipo"}) {
+            at = json.out.indexOf('"' + QByteArray(key) + "\":", at);
+            QVERIFY2(at >= 0, key);
+        }
+        QCOMPARE(text.status, 0);
+        const QString first = QString::fromUtf8(text.out).section(u'\n', 0, 0);
+        QVERIFY2(first.startsWith(row.kase + QStringLiteral(": ")), qPrintable(first));
+        QVERIFY2(first.endsWith(row.count == 2 ? "; dos soluciones" : "; una solución"), qPrintable(first));
+        QCOMPARE(text.out.contains("\nSolución 2\n"), row.count == 2);
+    }
+
+    // --svg: two solutions side by side under their titles, one alone.
+    void resolverFigure_data()
+    {
+        QTest::addColumn<QStringList>("parts");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("titles");
+        QTest::newRow("two") << QStringList{"A=30", "a=3", "c=5"} << 0 << QStringList{"Solución 1", "Solución 2"};
+        QTest::newRow("one") << QStringList{"a=3", "b=4", "C=90"} << 0 << QStringList{};
+        QTest::newRow("none, no file") << QStringList{"a=3", "b=4", "c=9"} << 1 << QStringList{};
+    }
+
+    void resolverFigure()
+    {
+        QFETCH(QStringList, parts);
+        QFETCH(int, status);
+        QFETCH(QStringList, titles);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("figura.svg");
+        QCOMPARE(Calc(QStringList{"--svg", path, "resolver"} + parts).status, status);
+        QFile file(path);
+        QCOMPARE(file.exists(), status == 0);
+        if (status != 0)
+            return;
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QStringList texts;
+        int triangles = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            triangles += xml.name() == u"polygon" && xml.attributes().value("class") == u"triangle";
+            if (xml.name() == u"text")
+                texts << xml.readElementText();
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(triangles, std::max<int>(1, titles.size()));
+        QCOMPARE(texts.filter(QRegularExpression("^Solución")), titles);
     }
 
     // A bad row is named, and every other row is answered.
