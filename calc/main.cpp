@@ -446,6 +446,10 @@ int main(int argc, char **argv)
             return WrongUse("--pasos es para resolver, no para --lote");
         if (title && !run.key && !run.problems)
             return WrongUse("--titulo es para --informe y --enunciado");
+        // Writing over the worksheet, or both files into one, loses work.
+        const auto same = [](const std::string_view *x, const std::string_view *y) { return x && y && *x == *y; };
+        if (same(run.key, sheet) || same(run.problems, sheet) || same(run.key, run.problems))
+            return WrongUse("--informe, --enunciado y la hoja van en ficheros distintos");
         run.path = *sheet;
         run.format = separator && *separator == "," ? kInternationalCsv : kSpanishCsv;
         run.decimals = decimals.value_or(kDefaultDecimals);

@@ -993,6 +993,8 @@ private slots:
                                                   << 2 << "" << "son para las hojas (--lote)";
         QTest::newRow("--titulo without a file") << QStringList{"--titulo", "T", "--lote", "-"} << 2 << ""
                                                  << "--titulo es para --informe y --enunciado";
+        QTest::newRow("--informe over the sheet") << QStringList{"--lote", "h.csv", "--informe", "h.csv"} << 2 << ""
+                                                  << "van en ficheros distintos";
         QTest::newRow("--informe into a folder that is not there")
             << QStringList{"--informe", "/nonexistent/r.html", "--lote", "-"} << 2 << ""
             << "no se puede escribir «/nonexistent/r.html»";
