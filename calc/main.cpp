@@ -1,16 +1,21 @@
 // sorvani-calc: the three solutions of the windows from a terminal, for one
 // triangle or a whole worksheet, with the windows' texts digit for digit; and
 // the general solution of any three parts (resolver).
+#include "answer_key.h"
+#include "case_figure.h"
 #include "cases.h"
 #include "figure.h"
+#include "html.h"
 #include "numeric.h"
 #include "output.h"
 #include "parts.h"
+#include "problem_sheet.h"
 #include "resolver.h"
 #include "solution_figure.h"
 #include "solution_text.h"
 #include "worksheet.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <clocale>
@@ -57,7 +62,8 @@ std::string Usage()
         text += '\n';
     }
     text += "     sorvani-calc [OPCIONES] resolver PARTE=VALOR PARTE=VALOR PARTE=VALOR\n";
-    text += "     sorvani-calc [--separador ;|,] --lote HOJA.csv   (o - para la entrada estándar)\n";
+    text += "     sorvani-calc [--separador ;|,] [--decimales N] --lote HOJA.csv   (o - para la entrada estándar)\n"
+            "     sorvani-calc --lote HOJA.csv [--informe F.html] [--enunciado F.html] [--titulo TÍTULO]\n";
     return text;
 }
 
@@ -90,12 +96,17 @@ std::string Help()
             "\nOpciones:\n"
             "  --json         un objeto JSON con los textos de los resultados (resolver: números)\n"
             "  --lote HOJA    responde cada fila de una hoja CSV con \";\" entre campos\n"
+            "  --informe F    escribe en F, en vez del CSV, las soluciones de la hoja en HTML para\n"
+            "                 imprimir: datos, figura, resultados y pasos de cada problema\n"
+            "  --enunciado F  escribe en F, en vez del CSV, los problemas de la hoja en HTML para\n"
+            "                 imprimir: datos, un croquis y sitio para trabajar\n"
+            "  --titulo T     el título de --informe y --enunciado (\"Hoja de triángulos\")\n"
             "  --separador ,  la hoja y sus respuestas con \",\" entre campos y punto decimal\n"
             "                 (--separador ; es la forma de siempre, con coma decimal)\n"
             "  --svg FICHERO  escribe además el triángulo resuelto, a escala, como figura SVG\n"
             "                 (resolver con dos soluciones: las dos, una junto a otra)\n"
-            "  --decimales N  resolver: decimales de los resultados y los pasos, de 0 a 15\n"
-            "                 (4 si no se dice; los segundos llevan siempre dos)\n"
+            "  --decimales N  resolver y las filas resolver de una hoja: decimales de los resultados\n"
+            "                 y los pasos, de 0 a 15 (4 si no se dice; los segundos llevan siempre dos)\n"
             "  --pasos        resolver: los pasos del cálculo bajo cada solución\n"
             "  --help         esta ayuda\n"
             "  --version      la versión\n"
@@ -146,7 +157,14 @@ std::string Help()
             "el texto del mensaje. Los números llevan coma decimal, para que una hoja de cálculo\n"
             "en español los lea como números: un valor que es un número se escribe con coma\n"
             "(\"12.5\" da \"12,5\"), cualquier otro tal como venía. Con --separador , todo va con\n"
-            "\",\" entre campos y punto decimal, y los valores se leen como en la ventana.\n";
+            "\",\" entre campos y punto decimal, y los valores se leen como en la ventana.\n"
+            "Una fila \"resolver;a=3;b=4;C=90\" da tres partes por su nombre (lados a, b, c; ángulos\n"
+            "A, B, C, en grados decimales o en grados, minutos y segundos). Su respuesta sigue a la\n"
+            "fila tal como venía: el caso (LLL, LAL, ALA, LAA, LLA, AAA), el número de triángulos y\n"
+            "de cada uno a, b, c, A, B, C (grados decimales), área, perímetro, r y R, con\n"
+            "--decimales decimales; sin triángulo, el caso, 0, \"Sin solución\" y el motivo. Una fila\n"
+            "resolver con una parte desconocida o repetida, sin tres partes o con un valor que no\n"
+            "se lee no se responde.\n";
     const CsvLimits limits;
     text += "Una fila de más de " + std::to_string(limits.fields) + " campos, con un campo de más de " +
             std::to_string(limits.fieldBytes) + " bytes, de más de " + std::to_string(limits.rowBytes) +
@@ -178,8 +196,40 @@ int Finish(int status)
     return status;
 }
 
-int RunWorksheet(std::string_view path, CsvFormat format)
+// What --lote does with the worksheet: its answers as CSV on standard output,
+// or the answer key and the problem sheet in their files instead.
+struct SheetRun {
+    std::string_view path;
+    CsvFormat format = kSpanishCsv;
+    int decimals = kDefaultDecimals;
+    const std::string_view *key = nullptr;      // --informe
+    const std::string_view *problems = nullptr; // --enunciado
+    std::string_view title = kDefaultTitle;
+};
+
+std::FILE *CreateFile(std::string_view path)
 {
+    std::FILE *file = std::fopen(std::string(path).c_str(), "wb");
+    if (!file)
+        std::fprintf(stderr, "sorvani-calc: no se puede escribir «%.*s»: %s\n", int(path.size()), path.data(),
+                     std::strerror(errno));
+    return file;
+}
+
+// Closes a file written to; false, with a message, when not all of it was.
+bool CloseFile(std::FILE *file, std::string_view path)
+{
+    const bool failed = std::ferror(file) != 0;
+    if (std::fclose(file) == 0 && !failed)
+        return true;
+    std::fprintf(stderr, "sorvani-calc: no se pudo escribir «%.*s»: %s\n", int(path.size()), path.data(),
+                 std::strerror(errno));
+    return false;
+}
+
+int RunWorksheet(const SheetRun &run)
+{
+    const std::string_view path = run.path;
     std::FILE *file = stdin;
     if (path != "-") {
         file = std::fopen(std::string(path).c_str(), "rb");
@@ -189,34 +239,43 @@ int RunWorksheet(std::string_view path, CsvFormat format)
             return kWrongUse;
         }
     }
+    // Both files are there before the first row is read, or neither is written.
+    std::FILE *keyFile = run.key ? CreateFile(*run.key) : nullptr;
+    std::FILE *problemsFile = run.problems && (keyFile || !run.key) ? CreateFile(*run.problems) : nullptr;
+    if ((run.key && !keyFile) || (run.problems && !problemsFile)) {
+        if (keyFile)
+            std::fclose(keyFile);
+        if (file != stdin)
+            std::fclose(file);
+        return kWrongUse;
+    }
+
     FileSource source(file);
-    FileSink out(stdout);
-    FileSink problems(stderr);
-    const WorksheetSummary summary = AnswerWorksheet(source, out, problems, format);
+    FileSink out(stdout), problems(stderr);
+    FileSink keyOut(keyFile), problemsOut(problemsFile);
+    CsvAnswers csv(out, run.format, run.decimals);
+    AnswerKey key(keyOut, run.title, run.decimals);
+    ProblemSheet sheet(problemsOut, run.title);
+    std::vector<AnswerWriter *> writers;
+    if (keyFile)
+        writers.push_back(&key);
+    if (problemsFile)
+        writers.push_back(&sheet);
+    if (writers.empty())
+        writers.push_back(&csv);
+    const WorksheetSummary summary = ReadWorksheet(source, writers, problems, run.format);
     const bool failed = source.Failed();
     const int error = errno;
     if (file != stdin)
         std::fclose(file);
+    bool written = !keyFile || CloseFile(keyFile, *run.key);
+    written = (!problemsFile || CloseFile(problemsFile, *run.problems)) && written;
     if (failed) {
         std::fprintf(stderr, "sorvani-calc: error al leer «%.*s»: %s\n", int(path.size()), path.data(),
                      std::strerror(error));
         return Finish(kWrongUse);
     }
-    return Finish(summary.bad > 0 ? kWrongUse : kSolved);
-}
-
-// The solved triangle with the texts the answer gives its parts.
-Figure FigureOf(const Case &kase, const Answer &answer)
-{
-    const auto number = [&](Part part) { return part.result ? answer.results[part.index] : answer.values[part.index]; };
-    const auto side = [&](Part part) { return FigureSide{number(part), NumberText(number(part))}; };
-    const auto angle = [&](const std::array<Part, 3> &parts) {
-        const double d = number(parts[0]), m = number(parts[1]), s = number(parts[2]);
-        return FigureAngle{(d + m / 60) + s / 3600, DmsText(d, m, s)};
-    };
-    const FigureParts &parts = kase.figure;
-    return {side(parts.sides[0]), side(parts.sides[1]), side(parts.sides[2]),
-            angle(parts.angles[0]), angle(parts.angles[1]), angle(parts.angles[2])};
+    return Finish(summary.bad > 0 || !written ? kWrongUse : kSolved);
 }
 
 int WriteSvg(const std::optional<std::string> &svg, std::string_view path)
@@ -239,7 +298,7 @@ int WriteSvg(const std::optional<std::string> &svg, std::string_view path)
 
 int WriteFigure(const Case &kase, const Answer &answer, std::string_view path)
 {
-    return WriteSvg(TriangleSvg(FigureOf(kase, answer)), path);
+    return WriteSvg(TriangleSvg(CaseFigure(kase, answer)), path);
 }
 
 int RunCase(const Case &kase, const std::vector<std::string_view> &values, bool json, const std::string_view *svg)
@@ -307,6 +366,8 @@ int main(int argc, char **argv)
     const std::string_view *sheet = nullptr;
     const std::string_view *svg = nullptr;
     const std::string_view *separator = nullptr;
+    const std::string_view *title = nullptr;
+    SheetRun run;
     std::size_t next = 0;
     // Options come before the case name; after it every argument is a value.
     for (; next < args.size(); ++next) {
@@ -351,6 +412,22 @@ int main(int argc, char **argv)
             separator = &args[++next];
             if (*separator != ";" && *separator != ",")
                 return WrongUse("el separador de la hoja es «;» o «,», no «" + std::string(*separator) + "»");
+        } else if (arg == "--informe" || arg == "--enunciado") {
+            const std::string_view *&file = arg == "--informe" ? run.key : run.problems;
+            if (file)
+                return WrongUse(std::string(arg) + " se da una sola vez");
+            if (next + 1 == args.size())
+                return WrongUse("falta el fichero tras " + std::string(arg));
+            file = &args[++next];
+        } else if (arg == "--titulo") {
+            if (title)
+                return WrongUse("--titulo se da una sola vez");
+            if (next + 1 == args.size())
+                return WrongUse("falta el título tras --titulo");
+            title = &args[++next];
+            if (!IsUtf8(*title))
+                return WrongUse("el título no es texto UTF-8");
+            run.title = *title;
         } else if (arg.starts_with('-') && arg != "-") {
             return WrongUse("opción desconocida «" + std::string(arg) + "»");
         } else {
@@ -365,12 +442,23 @@ int main(int argc, char **argv)
             return WrongUse("--json no se combina con --lote: la hoja se responde en CSV");
         if (svg)
             return WrongUse("--svg dibuja un solo triángulo y no se combina con --lote");
-        if (steps || decimals)
-            return WrongUse("--pasos y --decimales son para resolver, no para --lote");
-        return RunWorksheet(*sheet, separator && *separator == "," ? kInternationalCsv : kSpanishCsv);
+        if (steps)
+            return WrongUse("--pasos es para resolver, no para --lote");
+        if (title && !run.key && !run.problems)
+            return WrongUse("--titulo es para --informe y --enunciado");
+        // Writing over the worksheet, or both files into one, loses work.
+        const auto same = [](const std::string_view *x, const std::string_view *y) { return x && y && *x == *y; };
+        if (same(run.key, sheet) || same(run.problems, sheet) || same(run.key, run.problems))
+            return WrongUse("--informe, --enunciado y la hoja van en ficheros distintos");
+        run.path = *sheet;
+        run.format = separator && *separator == "," ? kInternationalCsv : kSpanishCsv;
+        run.decimals = decimals.value_or(kDefaultDecimals);
+        return RunWorksheet(run);
     }
     if (separator)
         return WrongUse("--separador es para las hojas (--lote)");
+    if (run.key || run.problems || title)
+        return WrongUse("--informe, --enunciado y --titulo son para las hojas (--lote)");
     if (next == args.size())
         return WrongUse("falta el caso");
     if (NamesCommand(args[next], kResolverName)) {
