@@ -31,15 +31,6 @@ figure { margin: 1.5mm 0; }
 figure svg { display: block; width: 100%; }
 )";
 
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 // A window's box as typed; an empty one is 0 to the window.
 std::string Typed(std::string_view text)
 {
@@ -47,24 +38,6 @@ std::string Typed(std::string_view text)
 }
 
 } // namespace
-
-void AppendEscaped(std::string &out, std::string_view text)
-{
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&#39;"; break;
-        case '\n':
-        case '\t': out += c; break;
-        default:
-            if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F)
-                out += c;
-        }
-    }
-}
 
 std::string PageStart(std::string_view title, std::string_view kind, std::string_view style)
 {
@@ -121,8 +94,8 @@ std::vector<GivenPart> GivenParts(const ResolverRow &row)
     for (const std::string &field : row.parts) {
         // An answered row's parts read, so each is a letter, "=" and a value.
         const std::size_t equals = field.find('=');
-        const auto part = TrianglePart(kLetters.find(Trimmed(std::string_view(field).substr(0, equals)).front()));
-        const std::string_view value = Trimmed(std::string_view(field).substr(equals + 1));
+        const auto part = TrianglePart(kLetters.find(TrimmedBlanks(std::string_view(field).substr(0, equals)).front()));
+        const std::string_view value = TrimmedBlanks(std::string_view(field).substr(equals + 1));
         if (IsSide(part))
             given.push_back({part, std::string(value), true});
         else if (ReadNumber(value))

@@ -3,6 +3,7 @@
 // that comes from outside, the page around the problems (A4, its style inline,
 // nothing that runs or loads), and a problem's given parts in words.
 
+#include "figure.h"
 #include "general.h"
 #include "worksheet.h"
 
@@ -15,10 +16,7 @@ namespace calc {
 
 inline constexpr std::string_view kDefaultTitle = "Hoja de triángulos";
 
-// text as HTML text or attribute value: &, <, >, " and ' as references,
-// control characters but line feeds and tabs dropped. The one escaping of
-// both files.
-void AppendEscaped(std::string &out, std::string_view text);
+// Every text from outside goes through AppendEscaped of the figure library.
 
 // From the doctype to the opening of the body, with the page's title (the
 // worksheet's, then `kind`) and the style both files share plus `style`.
