@@ -4,6 +4,7 @@
 #include "three_sides.h"
 #include "two_angles_side.h"
 #include "two_sides_angle.h"
+#include "values.h"
 
 #include <algorithm>
 
@@ -125,15 +126,6 @@ char Lower(char c)
     return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
 }
 
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 } // namespace
 
 std::span<const Case> Cases()
@@ -151,11 +143,15 @@ std::string ValuesNeeded(const Case &kase)
     return text + ")";
 }
 
+bool NamesCommand(std::string_view name, std::string_view command)
+{
+    return std::ranges::equal(TrimmedBlanks(name), command, [](char x, char y) { return Lower(x) == y; });
+}
+
 const Case *FindCase(std::string_view name)
 {
-    name = Trimmed(name);
     for (const Case &kase : kCases) {
-        if (std::ranges::equal(name, kase.name, [](char x, char y) { return Lower(x) == y; }))
+        if (NamesCommand(name, kase.name))
             return &kase;
     }
     return nullptr;

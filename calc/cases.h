@@ -69,8 +69,11 @@ std::span<const Case> Cases();
 // "«tres-lados» lleva 3 valores (A B C)", for a wrong number of values.
 std::string ValuesNeeded(const Case &kase);
 
-// The case of that name; blanks around it and capitals are allowed, since a
-// spreadsheet may well write "Tres-lados".
+// Whether `name` is the command `command`; blanks around it and capitals are
+// allowed, since a spreadsheet may well write "Tres-lados".
+bool NamesCommand(std::string_view name, std::string_view command);
+
+// The case of that name, as NamesCommand reads it.
 const Case *FindCase(std::string_view name);
 
 // What a window shows after "Calcular": every result text, or one message.

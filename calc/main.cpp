@@ -1,12 +1,23 @@
 // sorvani-calc: the three solutions of the windows from a terminal, for one
-// triangle or a whole worksheet, with the windows' texts digit for digit.
+// triangle or a whole worksheet, with the windows' texts digit for digit; and
+// the general solution of any three parts (resolver).
+#include "answer_key.h"
+#include "case_figure.h"
 #include "cases.h"
 #include "figure.h"
+#include "html.h"
 #include "numeric.h"
 #include "output.h"
+#include "parts.h"
+#include "problem_sheet.h"
+#include "resolver.h"
+#include "solution_figure.h"
+#include "solution_text.h"
 #include "worksheet.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -21,6 +32,7 @@ using namespace calc;
 constexpr int kSolved = 0;
 constexpr int kRefused = 1; // refused input or calculation failure
 constexpr int kWrongUse = 2;
+constexpr int kDefaultDecimals = 4; // resolver
 
 class FileSink : public ByteSink {
 public:
@@ -49,7 +61,9 @@ std::string Usage()
         }
         text += '\n';
     }
-    text += "     sorvani-calc [--separador ;|,] --lote HOJA.csv   (o - para la entrada estándar)\n";
+    text += "     sorvani-calc [OPCIONES] resolver PARTE=VALOR PARTE=VALOR PARTE=VALOR\n";
+    text += "     sorvani-calc [--separador ;|,] [--decimales N] --lote HOJA.csv   (o - para la entrada estándar)\n"
+            "     sorvani-calc --lote HOJA.csv [--informe F.html] [--enunciado F.html] [--titulo TÍTULO]\n";
     return text;
 }
 
@@ -65,15 +79,35 @@ std::string Help()
         text += kase.description;
         text += '\n';
     }
+    text += "  resolver      tres partes cualesquiera, al menos un lado: a, b, c son los lados y\n"
+            "                A, B, C los ángulos opuestos (las mayúsculas cuentan)\n";
     text += "\nCada valor se lee como la ventana lee su casilla: \"12cm\" es 12, \"3,5\" es 3 (la coma\n"
             "termina el número) y un valor vacío es 0. Tras el nombre del caso todo es un valor,\n"
             "también uno que empieza por \"-\".\n"
+            "\nresolver, en cambio, lee cada valor entero: un número con punto o coma decimal y\n"
+            "exponente opcional (\"3,5\", \"1e-6\"); un ángulo, también en grados, minutos y\n"
+            "segundos (\"45°30′15″\", \"45°30'15\"\", \"45:30:15\" o \"45 30 15\" entre comillas).\n"
+            "\"12cm\", un valor vacío o un lado en grados es un error de uso; \"-3\" o \"1e400\" se\n"
+            "leen y se rechazan por estar fuera de rango. Escribe el caso (LLL, LAL, ALA, LAA,\n"
+            "LLA) y cuántas soluciones hay (LLA puede tener dos), y de cada triángulo los lados,\n"
+            "los ángulos en grados decimales y en grados, minutos y segundos, área, perímetro,\n"
+            "semiperímetro, alturas, medianas, bisectrices, radios inscrito (r) y circunscrito\n"
+            "(R) y el tipo.\n"
             "\nOpciones:\n"
-            "  --json         un objeto JSON con los textos de los resultados\n"
+            "  --json         un objeto JSON con los textos de los resultados (resolver: números)\n"
             "  --lote HOJA    responde cada fila de una hoja CSV con \";\" entre campos\n"
+            "  --informe F    escribe en F, en vez del CSV, las soluciones de la hoja en HTML para\n"
+            "                 imprimir: datos, figura, resultados y pasos de cada problema\n"
+            "  --enunciado F  escribe en F, en vez del CSV, los problemas de la hoja en HTML para\n"
+            "                 imprimir: datos, un croquis y sitio para trabajar\n"
+            "  --titulo T     el título de --informe y --enunciado (\"Hoja de triángulos\")\n"
             "  --separador ,  la hoja y sus respuestas con \",\" entre campos y punto decimal\n"
             "                 (--separador ; es la forma de siempre, con coma decimal)\n"
             "  --svg FICHERO  escribe además el triángulo resuelto, a escala, como figura SVG\n"
+            "                 (resolver con dos soluciones: las dos, una junto a otra)\n"
+            "  --decimales N  resolver y las filas resolver de una hoja: decimales de los resultados\n"
+            "                 y los pasos, de 0 a 15 (4 si no se dice; los segundos llevan siempre dos)\n"
+            "  --pasos        resolver: los pasos del cálculo bajo cada solución\n"
             "  --help         esta ayuda\n"
             "  --version      la versión\n"
             "\nSalida: una línea por resultado, con las etiquetas y unidades de la ventana:\n";
@@ -105,7 +139,13 @@ std::string Help()
         }
         text += '\n';
     }
+    text += "  resolver:     caso, soluciones: [{a b c A B C area perimetro semiperimetro alturas\n"
+            "                medianas bisectrices r R tipo}], números JSON completos (alturas y\n"
+            "                medianas por el lado, bisectrices por su ángulo en minúscula: \"a\" es la\n"
+            "                de A; tipo: lados, angulos); con --pasos, cada solución lleva también\n"
+            "                pasos: [{regla formula sustitucion resultado}]\n";
     text += "  un dato rechazado o un cálculo imposible: {\"error\": {\"titulo\": …, \"mensaje\": …}}\n"
+            "  (resolver sin triángulo: titulo \"Sin solución\" y el motivo)\n"
             "\nHoja (--lote, - lee la entrada estándar): cada fila es el caso y sus valores, separados\n"
             "por \";\" y entrecomillados como dice RFC 4180; se saltan las filas vacías y las que\n"
             "empiezan por \"#\", y los campos vacíos tras el último valor. Un valor se lee con coma\n"
@@ -117,7 +157,14 @@ std::string Help()
             "el texto del mensaje. Los números llevan coma decimal, para que una hoja de cálculo\n"
             "en español los lea como números: un valor que es un número se escribe con coma\n"
             "(\"12.5\" da \"12,5\"), cualquier otro tal como venía. Con --separador , todo va con\n"
-            "\",\" entre campos y punto decimal, y los valores se leen como en la ventana.\n";
+            "\",\" entre campos y punto decimal, y los valores se leen como en la ventana.\n"
+            "Una fila \"resolver;a=3;b=4;C=90\" da tres partes por su nombre (lados a, b, c; ángulos\n"
+            "A, B, C, en grados decimales o en grados, minutos y segundos). Su respuesta sigue a la\n"
+            "fila tal como venía: el caso (LLL, LAL, ALA, LAA, LLA, AAA), el número de triángulos y\n"
+            "de cada uno a, b, c, A, B, C (grados decimales), área, perímetro, r y R, con\n"
+            "--decimales decimales; sin triángulo, el caso, 0, \"Sin solución\" y el motivo. Una fila\n"
+            "resolver con una parte desconocida o repetida, sin tres partes o con un valor que no\n"
+            "se lee no se responde.\n";
     const CsvLimits limits;
     text += "Una fila de más de " + std::to_string(limits.fields) + " campos, con un campo de más de " +
             std::to_string(limits.fieldBytes) + " bytes, de más de " + std::to_string(limits.rowBytes) +
@@ -125,7 +172,8 @@ std::string Help()
             "nombra (\"fila N\", contando todas las filas) y se sigue con la siguiente.\n";
     text += "\nEstado de salida:\n"
             "  0  resuelto; en --lote, todas las filas leídas y respondidas (con avisos o sin ellos)\n"
-            "  1  dato rechazado o cálculo imposible (sin --json el mensaje va a la salida de errores)\n"
+            "  1  dato rechazado o cálculo imposible (sin --json el mensaje va a la salida de errores);\n"
+            "     en resolver, ningún triángulo o un valor fuera de rango\n"
             "  2  uso incorrecto, hoja o fichero ilegible, o alguna fila de la hoja sin respuesta\n"
             "     (caso desconocido, número de valores equivocado, fila ilegible: se nombra la fila\n"
             "     y se responden todas las demás)\n";
@@ -148,8 +196,40 @@ int Finish(int status)
     return status;
 }
 
-int RunWorksheet(std::string_view path, CsvFormat format)
+// What --lote does with the worksheet: its answers as CSV on standard output,
+// or the answer key and the problem sheet in their files instead.
+struct SheetRun {
+    std::string_view path;
+    CsvFormat format = kSpanishCsv;
+    int decimals = kDefaultDecimals;
+    const std::string_view *key = nullptr;      // --informe
+    const std::string_view *problems = nullptr; // --enunciado
+    std::string_view title = kDefaultTitle;
+};
+
+std::FILE *CreateFile(std::string_view path)
 {
+    std::FILE *file = std::fopen(std::string(path).c_str(), "wb");
+    if (!file)
+        std::fprintf(stderr, "sorvani-calc: no se puede escribir «%.*s»: %s\n", int(path.size()), path.data(),
+                     std::strerror(errno));
+    return file;
+}
+
+// Closes a file written to; false, with a message, when not all of it was.
+bool CloseFile(std::FILE *file, std::string_view path)
+{
+    const bool failed = std::ferror(file) != 0;
+    if (std::fclose(file) == 0 && !failed)
+        return true;
+    std::fprintf(stderr, "sorvani-calc: no se pudo escribir «%.*s»: %s\n", int(path.size()), path.data(),
+                 std::strerror(errno));
+    return false;
+}
+
+int RunWorksheet(const SheetRun &run)
+{
+    const std::string_view path = run.path;
     std::FILE *file = stdin;
     if (path != "-") {
         file = std::fopen(std::string(path).c_str(), "rb");
@@ -159,39 +239,47 @@ int RunWorksheet(std::string_view path, CsvFormat format)
             return kWrongUse;
         }
     }
+    // Both files are there before the first row is read, or neither is written.
+    std::FILE *keyFile = run.key ? CreateFile(*run.key) : nullptr;
+    std::FILE *problemsFile = run.problems && (keyFile || !run.key) ? CreateFile(*run.problems) : nullptr;
+    if ((run.key && !keyFile) || (run.problems && !problemsFile)) {
+        if (keyFile)
+            std::fclose(keyFile);
+        if (file != stdin)
+            std::fclose(file);
+        return kWrongUse;
+    }
+
     FileSource source(file);
-    FileSink out(stdout);
-    FileSink problems(stderr);
-    const WorksheetSummary summary = AnswerWorksheet(source, out, problems, format);
+    FileSink out(stdout), problems(stderr);
+    FileSink keyOut(keyFile), problemsOut(problemsFile);
+    CsvAnswers csv(out, run.format, run.decimals);
+    AnswerKey key(keyOut, run.title, run.decimals);
+    ProblemSheet sheet(problemsOut, run.title);
+    std::vector<AnswerWriter *> writers;
+    if (keyFile)
+        writers.push_back(&key);
+    if (problemsFile)
+        writers.push_back(&sheet);
+    if (writers.empty())
+        writers.push_back(&csv);
+    const WorksheetSummary summary = ReadWorksheet(source, writers, problems, run.format);
     const bool failed = source.Failed();
     const int error = errno;
     if (file != stdin)
         std::fclose(file);
+    bool written = !keyFile || CloseFile(keyFile, *run.key);
+    written = (!problemsFile || CloseFile(problemsFile, *run.problems)) && written;
     if (failed) {
         std::fprintf(stderr, "sorvani-calc: error al leer «%.*s»: %s\n", int(path.size()), path.data(),
                      std::strerror(error));
         return Finish(kWrongUse);
     }
-    return Finish(summary.bad > 0 ? kWrongUse : kSolved);
+    return Finish(summary.bad > 0 || !written ? kWrongUse : kSolved);
 }
 
-// The solved triangle with the texts the answer gives its parts.
-Figure FigureOf(const Case &kase, const Answer &answer)
+int WriteSvg(const std::optional<std::string> &svg, std::string_view path)
 {
-    const auto number = [&](Part part) { return part.result ? answer.results[part.index] : answer.values[part.index]; };
-    const auto side = [&](Part part) { return FigureSide{number(part), NumberText(number(part))}; };
-    const auto angle = [&](const std::array<Part, 3> &parts) {
-        const double d = number(parts[0]), m = number(parts[1]), s = number(parts[2]);
-        return FigureAngle{(d + m / 60) + s / 3600, DmsText(d, m, s)};
-    };
-    const FigureParts &parts = kase.figure;
-    return {side(parts.sides[0]), side(parts.sides[1]), side(parts.sides[2]),
-            angle(parts.angles[0]), angle(parts.angles[1]), angle(parts.angles[2])};
-}
-
-int WriteFigure(const Case &kase, const Answer &answer, std::string_view path)
-{
-    const std::optional<std::string> svg = TriangleSvg(FigureOf(kase, answer));
     if (!svg) {
         Print(stderr, "sorvani-calc: este triángulo no se puede dibujar: hace falta que cada lado sea positivo y "
                       "cada ángulo esté entre 0 y 180 grados\n");
@@ -206,6 +294,11 @@ int WriteFigure(const Case &kase, const Answer &answer, std::string_view path)
         return kWrongUse;
     }
     return kSolved;
+}
+
+int WriteFigure(const Case &kase, const Answer &answer, std::string_view path)
+{
+    return WriteSvg(TriangleSvg(CaseFigure(kase, answer)), path);
 }
 
 int RunCase(const Case &kase, const std::vector<std::string_view> &values, bool json, const std::string_view *svg)
@@ -225,6 +318,36 @@ int RunCase(const Case &kase, const std::vector<std::string_view> &values, bool 
     return status == kSolved && svg ? WriteFigure(kase, answer, *svg) : status;
 }
 
+int RunResolver(std::span<const std::string_view> fields, bool json, bool steps, int decimals,
+                const std::string_view *svg)
+{
+    std::string problem;
+    const std::optional<TriangleData> given = ReadParts(fields, DecimalMark::PointOrComma, problem);
+    if (!given)
+        return WrongUse(problem);
+    const TriangleSolution solution = SolveTriangle(*given);
+    if (json)
+        Print(stdout, ResolverJson(solution, decimals, steps) + "\n");
+    else if (solution.count > 0)
+        Print(stdout, SolutionText(solution, decimals, steps));
+    else
+        Print(stderr, std::string(kNoSolutionTitle) + "\n" + solution.reason + "\n");
+    if (solution.count == 0)
+        return Finish(kRefused);
+    const int status = Finish(kSolved);
+    return status == kSolved && svg ? WriteSvg(SolutionsSvg(solution, decimals, AngleStyle::Dms), *svg) : status;
+}
+
+// "0" to "15"; nothing for anything else.
+std::optional<int> ReadDecimals(std::string_view text)
+{
+    int decimals = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), decimals);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || decimals < 0 || decimals > 15)
+        return std::nullopt;
+    return decimals;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -238,9 +361,13 @@ int main(int argc, char **argv)
 
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     bool json = false;
+    bool steps = false;
+    std::optional<int> decimals;
     const std::string_view *sheet = nullptr;
     const std::string_view *svg = nullptr;
     const std::string_view *separator = nullptr;
+    const std::string_view *title = nullptr;
+    SheetRun run;
     std::size_t next = 0;
     // Options come before the case name; after it every argument is a value.
     for (; next < args.size(); ++next) {
@@ -255,6 +382,16 @@ int main(int argc, char **argv)
         }
         if (arg == "--json") {
             json = true;
+        } else if (arg == "--pasos") {
+            steps = true;
+        } else if (arg == "--decimales") {
+            if (decimals)
+                return WrongUse("--decimales se da una sola vez");
+            if (next + 1 == args.size())
+                return WrongUse("falta el número de decimales tras --decimales");
+            decimals = ReadDecimals(args[++next]);
+            if (!decimals)
+                return WrongUse("--decimales va de 0 a 15, no «" + std::string(args[next]) + "»");
         } else if (arg == "--lote") {
             if (sheet)
                 return WrongUse("--lote se da una sola vez");
@@ -275,6 +412,22 @@ int main(int argc, char **argv)
             separator = &args[++next];
             if (*separator != ";" && *separator != ",")
                 return WrongUse("el separador de la hoja es «;» o «,», no «" + std::string(*separator) + "»");
+        } else if (arg == "--informe" || arg == "--enunciado") {
+            const std::string_view *&file = arg == "--informe" ? run.key : run.problems;
+            if (file)
+                return WrongUse(std::string(arg) + " se da una sola vez");
+            if (next + 1 == args.size())
+                return WrongUse("falta el fichero tras " + std::string(arg));
+            file = &args[++next];
+        } else if (arg == "--titulo") {
+            if (title)
+                return WrongUse("--titulo se da una sola vez");
+            if (next + 1 == args.size())
+                return WrongUse("falta el título tras --titulo");
+            title = &args[++next];
+            if (!IsUtf8(*title))
+                return WrongUse("el título no es texto UTF-8");
+            run.title = *title;
         } else if (arg.starts_with('-') && arg != "-") {
             return WrongUse("opción desconocida «" + std::string(arg) + "»");
         } else {
@@ -289,15 +442,34 @@ int main(int argc, char **argv)
             return WrongUse("--json no se combina con --lote: la hoja se responde en CSV");
         if (svg)
             return WrongUse("--svg dibuja un solo triángulo y no se combina con --lote");
-        return RunWorksheet(*sheet, separator && *separator == "," ? kInternationalCsv : kSpanishCsv);
+        if (steps)
+            return WrongUse("--pasos es para resolver, no para --lote");
+        if (title && !run.key && !run.problems)
+            return WrongUse("--titulo es para --informe y --enunciado");
+        // Writing over the worksheet, or both files into one, loses work.
+        const auto same = [](const std::string_view *x, const std::string_view *y) { return x && y && *x == *y; };
+        if (same(run.key, sheet) || same(run.problems, sheet) || same(run.key, run.problems))
+            return WrongUse("--informe, --enunciado y la hoja van en ficheros distintos");
+        run.path = *sheet;
+        run.format = separator && *separator == "," ? kInternationalCsv : kSpanishCsv;
+        run.decimals = decimals.value_or(kDefaultDecimals);
+        return RunWorksheet(run);
     }
     if (separator)
         return WrongUse("--separador es para las hojas (--lote)");
+    if (run.key || run.problems || title)
+        return WrongUse("--informe, --enunciado y --titulo son para las hojas (--lote)");
     if (next == args.size())
         return WrongUse("falta el caso");
+    if (NamesCommand(args[next], kResolverName)) {
+        return RunResolver(std::span(args).subspan(next + 1), json, steps, decimals.value_or(kDefaultDecimals), svg);
+    }
     const Case *kase = FindCase(args[next]);
     if (!kase)
         return WrongUse("caso desconocido «" + std::string(args[next]) + "»");
+    // The windows' cases write their results as the windows do.
+    if (steps || decimals)
+        return WrongUse("--pasos y --decimales son para resolver, no para los casos de las ventanas");
     const std::vector<std::string_view> values(args.begin() + std::ptrdiff_t(next) + 1, args.end());
     if (values.size() != kase->values.size()) {
         return WrongUse(ValuesNeeded(*kase) + " y se dieron " + std::to_string(values.size()));

@@ -1,67 +1,28 @@
 #include "output.h"
 
+#include "json.h"
+
 #include <charconv>
 
 namespace calc {
 
-void AppendJsonString(std::string &out, std::string_view text)
-{
-    static constexpr char kHex[] = "0123456789abcdef";
-    out += '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        default:
-            if (byte < 0x20) {
-                out += "\\u00";
-                out += kHex[byte >> 4];
-                out += kHex[byte & 0xF];
-            } else {
-                out += c;
-            }
-        }
-    }
-    out += '"';
-}
-
 std::string JsonAnswer(const Case &kase, const Answer &answer)
 {
-    std::string out = "{";
-    if (!answer.solved) {
-        out += "\"error\":{\"titulo\":";
-        AppendJsonString(out, answer.title);
-        out += ",\"mensaje\":";
-        AppendJsonString(out, answer.message);
-        out += "}}";
-        return out;
-    }
+    if (!answer.solved)
+        return JsonText({{"error", {{"titulo", answer.title}, {"mensaje", answer.message}}}});
+    Json object = Json::object();
     std::size_t text = 0;
     for (const Key &key : kase.keys) {
-        if (text > 0)
-            out += ',';
-        AppendJsonString(out, key.name);
-        out += ':';
+        Json &value = object[std::string(key.name)];
         if (key.width == 1) {
-            AppendJsonString(out, answer.texts[text++]);
+            value = answer.texts[text++];
             continue;
         }
-        out += '[';
-        for (std::size_t i = 0; i < key.width; ++i) {
-            if (i > 0)
-                out += ',';
-            AppendJsonString(out, answer.texts[text++]);
-        }
-        out += ']';
+        value = Json::array();
+        for (std::size_t i = 0; i < key.width; ++i)
+            value.push_back(answer.texts[text++]);
     }
-    out += '}';
-    return out;
+    return JsonText(object);
 }
 
 std::string TextAnswer(const Case &kase, const Answer &answer)

@@ -9,10 +9,6 @@
 
 namespace calc {
 
-// text between double quotes, with quotes, backslashes and control
-// characters escaped; other bytes are copied as they are.
-void AppendJsonString(std::string &out, std::string_view text);
-
 // {"A":"36.8699",...,"A_gms":["36","52","11.64"],...} for a solved case,
 // {"error":{"titulo":...,"mensaje":...}} otherwise; no line feed at the end.
 std::string JsonAnswer(const Case &kase, const Answer &answer);

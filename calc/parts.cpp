@@ -8,15 +8,6 @@ namespace {
 
 constexpr std::string_view kLetters = "abcABC";
 
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::string Quoted(std::string_view field) { return "«" + std::string(field) + "»"; }
 
 } // namespace
@@ -31,7 +22,7 @@ std::optional<TriangleData> ReadParts(std::span<const std::string_view> fields, 
     TriangleData data;
     for (const std::string_view field : fields) {
         const std::size_t equals = field.find('=');
-        const std::string_view letter = Trimmed(field.substr(0, equals));
+        const std::string_view letter = TrimmedBlanks(field.substr(0, equals));
         const std::size_t index = letter.size() == 1 ? kLetters.find(letter.front()) : kLetters.npos;
         if (equals == field.npos || index == kLetters.npos) {
             problem = Quoted(field) + " no es PARTE=VALOR con PARTE una de a, b, c, A, B, C";
@@ -39,14 +30,17 @@ std::optional<TriangleData> ReadParts(std::span<const std::string_view> fields, 
         }
         const auto part = TrianglePart(index);
         if (data[index]) {
-            problem = "la parte " + std::string(PartLetter(part)) + " se da más de una vez";
+            problem = Quoted(field) + ": la parte " + std::string(PartLetter(part)) + " se da más de una vez";
             return std::nullopt;
         }
         const std::string_view value = field.substr(equals + 1);
         data[index] = IsSide(part) ? ReadNumber(value, mark) : ReadAngle(value, mark);
         if (!data[index]) {
-            problem = Quoted(field) + ": " + Quoted(Trimmed(value)) + " no se lee como "
+            problem = Quoted(field) + ": " + Quoted(TrimmedBlanks(value)) + " no se lee como "
                       + (IsSide(part) ? "un número" : "un ángulo (grados decimales o grados, minutos y segundos)");
+            // "a=45°30′" is a likely slip of the letter's case.
+            if (IsSide(part) && ReadAngle(value, mark))
+                problem += " (un lado no lleva grados, minutos ni segundos)";
             return std::nullopt;
         }
     }

@@ -3,10 +3,13 @@
 #include "cases.h"
 #include "numeric.h"
 #include "output.h"
+#include "parts.h"
+#include "values.h"
 
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 namespace calc {
 
@@ -52,10 +55,21 @@ std::string ProblemText(RowProblem problem, const CsvLimits &limits)
 std::string UnknownCase(std::string_view name)
 {
     std::string text = "caso desconocido «" + Shown(name) + "» (los casos son ";
-    const auto cases = Cases();
-    for (std::size_t i = 0; i < cases.size(); ++i) {
-        text += cases[i].name;
-        text += i + 2 < cases.size() ? ", " : i + 2 == cases.size() ? " y " : ")";
+    for (const Case &kase : Cases()) {
+        text += kase.name;
+        text += ", ";
+    }
+    text.resize(text.size() - 2);
+    return text + " y " + std::string(kResolverName) + ")";
+}
+
+// Control characters of a message made visible, so that they cannot upset a
+// terminal.
+std::string Printable(std::string text)
+{
+    for (char &c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
     }
     return text;
 }
@@ -65,15 +79,33 @@ bool IsBlank(const Record &record)
     return std::ranges::all_of(record.fields, [](const std::string &field) { return field.empty(); });
 }
 
-// The answers and the messages of one worksheet, each written as it comes.
-class Answers {
+// The fields up to the last one that is not empty: what follows is a
+// spreadsheet's padding.
+std::size_t Filled(const Record &record)
+{
+    const std::vector<std::string> &fields = record.fields;
+    const auto last = std::find_if(fields.rbegin(), fields.rend(), [](const std::string &f) { return !f.empty(); });
+    return std::size_t(fields.rend() - last);
+}
+
+// Hands every answer to each writer, and names the rows that get none and
+// the values that do not read as they show.
+class Rows {
 public:
-    Answers(ByteSink &out, ByteSink &problems, CsvFormat format, WorksheetSummary &summary)
-        : out_(out), problems_(problems), format_(format), summary_(summary)
+    Rows(std::span<AnswerWriter *const> writers, ByteSink &problems, CsvFormat format, WorksheetSummary &summary)
+        : writers_(writers), problems_(problems), format_(format), summary_(summary)
     {
     }
 
     CsvFormat Format() const { return format_; }
+
+    template <typename Row>
+    void Answer(const Row &row)
+    {
+        for (AnswerWriter *writer : writers_)
+            writer->Write(row);
+        ++summary_.answered;
+    }
 
     // A row that gets no answer.
     void Report(const Record &record, const std::string &what)
@@ -90,34 +122,7 @@ public:
         ++summary_.warnings;
     }
 
-    // The fields of an answer row, then End.
-    void Text(std::string_view text)
-    {
-        Separate();
-        AppendCsvField(row_, text, format_.separator);
-    }
-    void Number(std::string_view text)
-    {
-        Separate();
-        AppendCsvNumber(row_, text, format_.decimalMark);
-    }
-    void End()
-    {
-        row_ += '\n';
-        out_.Write(row_);
-        row_.clear();
-        rowStarted_ = false;
-        ++summary_.answered;
-    }
-
 private:
-    void Separate()
-    {
-        if (rowStarted_)
-            row_ += format_.separator;
-        rowStarted_ = true;
-    }
-
     void Problem(const Record &record, const std::string &what)
     {
         std::string line = "sorvani-calc: fila " + std::to_string(record.row);
@@ -127,33 +132,29 @@ private:
         problems_.Write(line);
     }
 
-    ByteSink &out_;
+    std::span<AnswerWriter *const> writers_;
     ByteSink &problems_;
     CsvFormat format_;
     WorksheetSummary &summary_;
-    std::string row_; // reused for every answer row
-    bool rowStarted_ = false;
 };
 
 // A row of one of the windows' cases: its name, then its values in the
 // window's reading order, each read as the window reads its box once the
 // format's decimal mark is made a point; empty fields after the last value
 // are a spreadsheet's padding.
-void AnswerCaseRow(const Case &kase, const Record &record, Answers &answers)
+void AnswerCaseRow(const Case &kase, const Record &record, Rows &rows)
 {
     const std::vector<std::string> &fields = record.fields;
     const std::size_t count = kase.values.size();
     const std::size_t given = fields.size() - 1;
-    const auto lastFilled = std::find_if(fields.rbegin(), fields.rend() - 1,
-                                         [](const std::string &field) { return !field.empty(); });
-    const std::size_t filled = std::size_t(fields.rend() - 1 - lastFilled);
+    const std::size_t filled = Filled(record) - 1;
     if (given < count || filled > count) {
         const std::size_t brought = given < count ? given : filled;
-        answers.Report(record, ValuesNeeded(kase) + " y la fila trae " + std::to_string(brought));
+        rows.Report(record, ValuesNeeded(kase) + " y la fila trae " + std::to_string(brought));
         return;
     }
 
-    const char mark = answers.Format().decimalMark;
+    const char mark = rows.Format().decimalMark;
     std::array<std::string, kMaxValues> read;
     std::array<std::string_view, kMaxValues> values;
     std::array<bool, kMaxValues> plain{};
@@ -166,41 +167,121 @@ void AnswerCaseRow(const Case &kase, const Record &record, Answers &answers)
         if (!plain[i] && !read[i].empty()) {
             std::string shown = NumberText(TextValue(read[i]));
             std::ranges::replace(shown, '.', mark);
-            answers.Warn(record, i + 1, "«" + Shown(fields[1 + i]) + "» se lee como " + shown);
+            rows.Warn(record, i + 1, "«" + Shown(fields[1 + i]) + "» se lee como " + shown);
         }
     }
     const Answer answer = AnswerCase(kase, std::span(values.data(), count));
+    rows.Answer(CaseRow{record, kase, std::span(read.data(), count), std::span(plain.data(), count), answer});
+}
 
-    // A plain number is written back with the format's decimal mark, so that
-    // the spreadsheet shows the value that was used; anything else as given.
-    answers.Text(fields.front());
-    for (std::size_t i = 0; i < count; ++i) {
-        if (plain[i])
-            answers.Number(read[i]);
-        else
-            answers.Text(fields[1 + i]);
+// "resolver" and three parts by name, as `sorvani-calc resolver` reads them;
+// with "," between fields a decimal point only.
+void AnswerResolverRow(const Record &record, Rows &rows)
+{
+    const std::span<const std::string> parts = std::span(record.fields).subspan(1, Filled(record) - 1);
+    const std::vector<std::string_view> typed(parts.begin(), parts.end());
+    const DecimalMark mark = rows.Format().decimalMark == '.' ? DecimalMark::Point : DecimalMark::PointOrComma;
+    std::string problem;
+    const std::optional<TriangleData> given = ReadParts(typed, mark, problem);
+    if (!given) {
+        rows.Report(record, Printable(std::move(problem)));
+        return;
     }
-    if (answer.solved) {
-        for (std::size_t i = 0; i < kase.results; ++i)
-            answers.Number(answer.texts[i]);
-    } else {
-        answers.Text(answer.title);
-        answers.Text(answer.message);
-    }
-    answers.End();
+    const TriangleSolution solution = SolveTriangle(*given);
+    rows.Answer(ResolverRow{record, parts, solution});
 }
 
 } // namespace
 
-WorksheetSummary AnswerWorksheet(ByteSource &in, ByteSink &out, ByteSink &problems, CsvFormat format,
-                                 CsvLimits limits)
+CsvAnswers::CsvAnswers(ByteSink &out, CsvFormat format, int decimals)
+    : out_(out), format_(format), decimals_(decimals)
+{
+}
+
+void CsvAnswers::Start()
+{
+    const char separator[] = {format_.separator, '\0'};
+    out_.Write(std::string("caso") + separator + "valores" + separator + "resultados\n");
+}
+
+// A plain number is written back with the format's decimal mark, so that
+// the spreadsheet shows the value that was used; anything else as given.
+void CsvAnswers::Write(const CaseRow &row)
+{
+    const std::vector<std::string> &fields = row.record.fields;
+    Text(fields.front());
+    for (std::size_t i = 0; i < row.read.size(); ++i) {
+        if (row.plain[i])
+            Number(row.read[i]);
+        else
+            Text(fields[1 + i]);
+    }
+    if (row.answer.solved) {
+        for (std::size_t i = 0; i < row.kase.results; ++i)
+            Number(row.answer.texts[i]);
+    } else {
+        Text(row.answer.title);
+        Text(row.answer.message);
+    }
+    EndRow();
+}
+
+// The row as typed (it is text to a spreadsheet anyway), the case, how many
+// triangles, and each one's sides, angles, area, perimeter, r and R.
+void CsvAnswers::Write(const ResolverRow &row)
+{
+    Text(row.record.fields.front());
+    for (const std::string &part : row.parts)
+        Text(part);
+    const TriangleSolution &solution = row.solution;
+    Text(CaseCode(solution.kase));
+    Number(std::to_string(solution.count));
+    if (solution.count == 0) {
+        Text(kNoSolutionTitle);
+        Text(solution.reason);
+    }
+    for (int i = 0; i < solution.count; ++i) {
+        const SolvedTriangle &t = solution.triangles[std::size_t(i)];
+        for (const double x : {t.sides[0], t.sides[1], t.sides[2], t.angles[0], t.angles[1], t.angles[2], t.area,
+                               t.perimeter, t.inradius, t.circumradius})
+            Number(DecimalText(x, decimals_));
+    }
+    EndRow();
+}
+
+void CsvAnswers::Text(std::string_view text)
+{
+    if (rowStarted_)
+        row_ += format_.separator;
+    rowStarted_ = true;
+    AppendCsvField(row_, text, format_.separator);
+}
+
+void CsvAnswers::Number(std::string_view text)
+{
+    if (rowStarted_)
+        row_ += format_.separator;
+    rowStarted_ = true;
+    AppendCsvNumber(row_, text, format_.decimalMark);
+}
+
+void CsvAnswers::EndRow()
+{
+    row_ += '\n';
+    out_.Write(row_);
+    row_.clear();
+    rowStarted_ = false;
+}
+
+WorksheetSummary ReadWorksheet(ByteSource &in, std::span<AnswerWriter *const> writers, ByteSink &problems,
+                               CsvFormat format, CsvLimits limits)
 {
     WorksheetSummary summary;
     CsvReader reader(in, format.separator, limits);
-    Answers answers(out, problems, format, summary);
+    Rows rows(writers, problems, format, summary);
     Record record;
-    const char separator[] = {format.separator, '\0'};
-    out.Write(std::string("caso") + separator + "valores" + separator + "resultados\n");
+    for (AnswerWriter *writer : writers)
+        writer->Start();
 
     while (reader.Next(record)) {
         ++summary.rows;
@@ -210,7 +291,7 @@ WorksheetSummary AnswerWorksheet(ByteSource &in, ByteSink &out, ByteSink &proble
             continue;
         }
         if (record.problem != RowProblem::None) {
-            answers.Report(record, ProblemText(record.problem, limits));
+            rows.Report(record, ProblemText(record.problem, limits));
             continue;
         }
         if (IsBlank(record)) {
@@ -220,11 +301,23 @@ WorksheetSummary AnswerWorksheet(ByteSource &in, ByteSink &out, ByteSink &proble
         // The first field says what kind of row it is, and so who answers it.
         const std::string &kind = record.fields.front();
         if (const Case *kase = FindCase(kind))
-            AnswerCaseRow(*kase, record, answers);
+            AnswerCaseRow(*kase, record, rows);
+        else if (NamesCommand(kind, kResolverName))
+            AnswerResolverRow(record, rows);
         else
-            answers.Report(record, UnknownCase(kind));
+            rows.Report(record, UnknownCase(kind));
     }
+    for (AnswerWriter *writer : writers)
+        writer->End();
     return summary;
+}
+
+WorksheetSummary AnswerWorksheet(ByteSource &in, ByteSink &out, ByteSink &problems, CsvFormat format,
+                                 CsvLimits limits, int decimals)
+{
+    CsvAnswers answers(out, format, decimals);
+    AnswerWriter *const writers[] = {&answers};
+    return ReadWorksheet(in, writers, problems, format, limits);
 }
 
 } // namespace calc

@@ -3,9 +3,14 @@
 // a time and each answer is written before the next record is read, so the
 // memory used does not grow with the worksheet.
 
+#include "cases.h"
 #include "csv.h"
+#include "general.h"
+#include "resolver.h"
 
 #include <cstddef>
+#include <span>
+#include <string>
 #include <string_view>
 
 namespace calc {
@@ -16,19 +21,72 @@ public:
     virtual void Write(std::string_view bytes) = 0;
 };
 
+// A row of one of the windows' cases, answered.
+struct CaseRow {
+    const Record &record;             // the case's name, then its values, as typed
+    const Case &kase;
+    std::span<const std::string> read; // each value with "." for the sheet's decimal mark
+    std::span<const bool> plain;       // whether that is a plain number
+    const Answer &answer;
+};
+
+// A resolver row ("resolver" and three parts by name, kResolverName), solved.
+struct ResolverRow {
+    const Record &record;
+    std::span<const std::string> parts; // the three "PARTE=VALOR" fields as typed
+    const TriangleSolution &solution;
+};
+
+// Where the answers of a worksheet go: Start, then every answered row as it
+// is answered, then End.
+class AnswerWriter {
+public:
+    virtual ~AnswerWriter() = default;
+    virtual void Start() {}
+    virtual void Write(const CaseRow &row) = 0;
+    virtual void Write(const ResolverRow &row) = 0;
+    virtual void End() {}
+};
+
+// The answers as CSV: the header, then per row its fields as given and the
+// results (numbers with the format's decimal mark) or the message. Resolver
+// rows give their numbers with `decimals` places.
+class CsvAnswers : public AnswerWriter {
+public:
+    CsvAnswers(ByteSink &out, CsvFormat format, int decimals = 4);
+    void Start() override;
+    void Write(const CaseRow &row) override;
+    void Write(const ResolverRow &row) override;
+
+private:
+    void Text(std::string_view text);
+    void Number(std::string_view text);
+    void EndRow();
+
+    ByteSink &out_;
+    CsvFormat format_;
+    int decimals_;
+    std::string row_; // reused for every answer row
+    bool rowStarted_ = false;
+};
+
 struct WorksheetSummary {
     std::size_t rows = 0;     // every record read
-    std::size_t answered = 0; // solved, refused or failed: one output row each
+    std::size_t answered = 0; // solved, refused or failed: one answer each
     std::size_t skipped = 0;  // blank and comment rows
-    std::size_t bad = 0;      // unknown case, wrong number of values, unreadable row
+    std::size_t bad = 0;      // unknown case, wrong number of values or parts, unreadable row
     std::size_t warnings = 0; // values of answered rows that are not plain numbers
 };
 
-// Writes the header and one CSV row per answered worksheet row to out, and
+// Reads the worksheet and hands every answered row to each writer, and writes
 // one line naming the row for every bad row and for every value that does
-// not read whole as a number to problems. Values are read and numbers written
-// with the format's decimal mark ("." is always read too).
+// not read whole as a number to problems. Values are read with the format's
+// decimal mark ("." is always read too).
+WorksheetSummary ReadWorksheet(ByteSource &in, std::span<AnswerWriter *const> writers, ByteSink &problems,
+                               CsvFormat format = kSpanishCsv, CsvLimits limits = {});
+
+// The worksheet answered as CSV (CsvAnswers) to out.
 WorksheetSummary AnswerWorksheet(ByteSource &in, ByteSink &out, ByteSink &problems, CsvFormat format = kSpanishCsv,
-                                 CsvLimits limits = {});
+                                 CsvLimits limits = {}, int decimals = 4);
 
 } // namespace calc

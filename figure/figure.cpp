@@ -132,22 +132,10 @@ private:
     std::vector<Label> labels_;
 };
 
-// Text for XML; control characters are not allowed there even escaped.
 std::string Escaped(std::string_view text)
 {
     std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&apos;"; break;
-        default:
-            if (static_cast<unsigned char>(c) >= 0x20)
-                out += c;
-        }
-    }
+    AppendEscaped(out, text);
     return out;
 }
 
@@ -460,6 +448,24 @@ void WriteHeader(SvgWriter &svg, std::string_view width, std::string_view height
 }
 
 } // namespace
+
+void AppendEscaped(std::string &out, std::string_view text)
+{
+    for (const char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        case '\'': out += "&#39;"; break;
+        case '\n':
+        case '\t': out += c; break;
+        default:
+            if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F)
+                out += c;
+        }
+    }
+}
 
 std::string DmsText(double degrees, double minutes, double seconds)
 {

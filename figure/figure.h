@@ -53,6 +53,11 @@ std::optional<std::string> TriangleSvg(const Figure &figure);
 // Nothing when there is no figure or one cannot be drawn.
 std::optional<std::string> TrianglesSvg(std::span<const Figure> figures);
 
+// text as XML or HTML text or attribute value: &, <, >, " and ' as
+// references, control characters but line feeds and tabs dropped (XML allows
+// them in no form). The one escaping of the figures and of the HTML pages.
+void AppendEscaped(std::string &out, std::string_view text);
+
 // "36° 52′ 11.64″": each part through NumberText, the three cases' way of
 // writing an angle.
 std::string DmsText(double degrees, double minutes, double seconds);

@@ -2,12 +2,19 @@
 // or with "," and decimal points. Every row must be answered, skipped or
 // reported; the answers must not depend on how the bytes arrive; and the
 // answers must read back as a worksheet whose every row is the answer of its
-// own case and values, each plain number written with the sheet's decimal mark.
+// own case and values, each plain number written with the sheet's decimal mark,
+// or of its resolver row's three parts. The answer key and the problem sheet
+// of the same worksheet must hold one problem per answered row, and no "<" of
+// the worksheet may reach them as a "<": the HTML's tags are the writer's own.
+#include "answer_key.h"
 #include "cases.h"
 #include "csv.h"
 #include "harness.h"
 #include "numeric.h"
 #include "output.h"
+#include "parts.h"
+#include "problem_sheet.h"
+#include "values.h"
 #include "worksheet.h"
 
 #include <algorithm>
@@ -44,49 +51,61 @@ struct Outcome {
     calc::WorksheetSummary summary;
 };
 
-Outcome Answer(std::string_view sheet, std::size_t piece, calc::CsvFormat format, calc::CsvLimits limits)
+Outcome Answer(std::string_view sheet, std::size_t piece, calc::CsvFormat format, calc::CsvLimits limits,
+               int decimals)
 {
     Pieces source(sheet, piece);
     Collect out, problems;
-    const calc::WorksheetSummary summary = calc::AnswerWorksheet(source, out, problems, format, limits);
+    const calc::WorksheetSummary summary = calc::AnswerWorksheet(source, out, problems, format, limits, decimals);
     return {std::move(out.text), std::move(problems.text), summary};
 }
 
-// Undoes AppendJsonString; fails on anything it would not have written.
-std::string JsonDecoded(std::string_view json)
+// The CSV answers, the answer key and the problem sheet of one reading.
+struct Reports {
+    std::string csv, key, sheet;
+    calc::WorksheetSummary summary;
+};
+
+Reports WriteReports(std::string_view sheet, calc::CsvFormat format, calc::CsvLimits limits, int decimals)
 {
-    if (json.size() < 2 || json.front() != '"' || json.back() != '"')
-        fuzz::Fail("a JSON string without its quotes", json);
-    std::string text;
-    for (std::size_t i = 1; i + 1 < json.size(); ++i) {
-        const char c = json[i];
-        if (static_cast<unsigned char>(c) < 0x20 || c == '"')
-            fuzz::Fail("a JSON string holds a raw control character or quote", json);
-        if (c != '\\') {
-            text += c;
+    Pieces source(sheet, sheet.size() + 1);
+    Collect csv, key, problemSheet, problems;
+    calc::CsvAnswers csvWriter(csv, format, decimals);
+    calc::AnswerKey keyWriter(key, "<título>", decimals);
+    calc::ProblemSheet sheetWriter(problemSheet, "<título>");
+    calc::AnswerWriter *const writers[] = {&csvWriter, &keyWriter, &sheetWriter};
+    const calc::WorksheetSummary summary = calc::ReadWorksheet(source, writers, problems, format, limits);
+    return {std::move(csv.text), std::move(key.text), std::move(problemSheet.text), summary};
+}
+
+std::size_t Count(std::string_view text, std::string_view what)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(what); at != text.npos; at = text.find(what, at + what.size()))
+        ++count;
+    return count;
+}
+
+// Each problem one section; every "<" opens or closes a tag, the doctype or
+// nothing else.
+void CheckHtml(std::string_view html, std::size_t problems)
+{
+    if (!html.starts_with("<!DOCTYPE html>\n") || !html.ends_with("</html>\n"))
+        fuzz::Fail("an HTML file not whole", html.substr(0, 40));
+    if (Count(html, "<section class=\"problema\">") != problems || Count(html, "</section>") != problems)
+        fuzz::Fail("problems and answered rows differ in number", html);
+    for (std::size_t at = html.find('<'); at != html.npos; at = html.find('<', at + 1)) {
+        std::string_view tag = html.substr(at + 1);
+        if (tag.starts_with("!DOCTYPE html>"))
             continue;
-        }
-        if (++i + 1 >= json.size())
-            fuzz::Fail("a JSON string ends in a backslash", json);
-        switch (json[i]) {
-        case '"': text += '"'; break;
-        case '\\': text += '\\'; break;
-        case 'n': text += '\n'; break;
-        case 'r': text += '\r'; break;
-        case 't': text += '\t'; break;
-        case 'b': text += '\b'; break;
-        case 'f': text += '\f'; break;
-        case 'u':
-            if (i + 5 >= json.size())
-                fuzz::Fail("a short \\u escape", json);
-            text += char(std::stoi(std::string(json.substr(i + 1, 4)), nullptr, 16));
-            i += 4;
-            break;
-        default:
-            fuzz::Fail("an unknown JSON escape", json);
-        }
+        if (tag.starts_with('/'))
+            tag.remove_prefix(1);
+        std::size_t name = 0;
+        while (name < tag.size() && ((tag[name] >= 'a' && tag[name] <= 'z') || (name > 0 && tag[name] >= '1' && tag[name] <= '6')))
+            ++name;
+        if (name == 0 || name == tag.size() || (tag[name] != ' ' && tag[name] != '>' && tag[name] != '/'))
+            fuzz::Fail("a \"<\" that opens no tag of the writer", html.substr(at, 60));
     }
-    return text;
 }
 
 void CheckProblems(const Outcome &outcome)
@@ -116,9 +135,38 @@ std::string WithMark(std::string_view text, char from, char to)
     return marked;
 }
 
+// A resolver row's answer: its three parts as typed, then what solving them
+// gives: the case, the count, each triangle's ten numbers, or no triangle.
+void CheckResolverRow(const calc::Record &record, calc::CsvFormat format, int decimals)
+{
+    const std::vector<std::string> &fields = record.fields;
+    if (fields.size() < 6)
+        fuzz::Fail("a resolver answer row without its parts, case and count", fields.front());
+    const std::vector<std::string_view> parts(fields.begin() + 1, fields.begin() + 4);
+    std::string problem;
+    const auto given = calc::ReadParts(parts, format.decimalMark == '.' ? DecimalMark::Point
+                                                                        : DecimalMark::PointOrComma, problem);
+    if (!given)
+        fuzz::Fail("a resolver row answered whose parts do not read", problem);
+    const TriangleSolution solution = SolveTriangle(*given);
+    std::vector<std::string> expected{std::string(CaseCode(solution.kase)), std::to_string(solution.count)};
+    if (solution.count == 0) {
+        expected.push_back(std::string(calc::kNoSolutionTitle));
+        expected.push_back(solution.reason);
+    }
+    for (int i = 0; i < solution.count; ++i) {
+        const SolvedTriangle &t = solution.triangles[std::size_t(i)];
+        for (const double x : {t.sides[0], t.sides[1], t.sides[2], t.angles[0], t.angles[1], t.angles[2], t.area,
+                               t.perimeter, t.inradius, t.circumradius})
+            expected.push_back(WithMark(DecimalText(x, decimals), '.', format.decimalMark));
+    }
+    if (!std::ranges::equal(expected, std::span(fields).subspan(4)))
+        fuzz::Fail("a resolver answer row is not the answer of its parts", fields.front());
+}
+
 // The answers read as a worksheet: the header, then per row its case, its
 // values and what answering those values again gives.
-void CheckAnswersReadBack(const Outcome &outcome, calc::CsvFormat format)
+void CheckAnswersReadBack(const Outcome &outcome, calc::CsvFormat format, int decimals)
 {
     const char separator = format.separator;
     const char mark = format.decimalMark;
@@ -133,6 +181,10 @@ void CheckAnswersReadBack(const Outcome &outcome, calc::CsvFormat format)
         ++rows;
         if (record.problem != calc::RowProblem::None)
             fuzz::Fail("an answer row does not read back", outcome.out);
+        if (calc::NamesCommand(record.fields.front(), calc::kResolverName)) {
+            CheckResolverRow(record, format, decimals);
+            continue;
+        }
         const calc::Case *kase = calc::FindCase(record.fields.front());
         const std::size_t count = kase ? kase->values.size() : 0;
         if (!kase || record.fields.size() < 1 + count)
@@ -157,12 +209,6 @@ void CheckAnswersReadBack(const Outcome &outcome, calc::CsvFormat format)
         if (!std::ranges::equal(expected, std::span(record.fields).subspan(1 + count)))
             fuzz::Fail("an answer row is not the answer of its values", outcome.out);
 
-        for (std::string_view field : record.fields) {
-            std::string json;
-            calc::AppendJsonString(json, field);
-            if (JsonDecoded(json) != field)
-                fuzz::Fail("a JSON string does not decode to its text", field);
-        }
         if (answer.solved) {
             const std::string text = calc::TextAnswer(*kase, answer);
             for (std::size_t i = 0; i < kase->results; ++i) {
@@ -183,16 +229,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
-    // The first byte picks the limits, how the bytes arrive and the form of
-    // the worksheet: small limits let short inputs reach every refusal.
+    // The first byte picks the limits, how the bytes arrive, the form of the
+    // worksheet and the decimals of resolver rows: small limits let short
+    // inputs reach every refusal.
     const bool small = (data[0] & 1) != 0;
     const calc::CsvLimits limits = small ? calc::CsvLimits{10, 24, 160} : calc::CsvLimits{};
     const std::size_t piece = 1 + (data[0] >> 1) % 8;
     const calc::CsvFormat format = (data[0] & 0x10) != 0 ? calc::kInternationalCsv : calc::kSpanishCsv;
+    const int decimals = 2 * (data[0] >> 5);
     const std::string_view sheet(reinterpret_cast<const char *>(data) + 1, size - 1);
 
-    const Outcome whole = Answer(sheet, sheet.size() + 1, format, limits);
-    const Outcome pieces = Answer(sheet, piece, format, limits);
+    const Outcome whole = Answer(sheet, sheet.size() + 1, format, limits, decimals);
+    const Outcome pieces = Answer(sheet, piece, format, limits, decimals);
     if (whole.out != pieces.out || whole.problems != pieces.problems)
         fuzz::Fail("the answers depend on how the bytes arrive", sheet);
 
@@ -200,6 +248,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (summary.rows != summary.answered + summary.skipped + summary.bad)
         fuzz::Fail("a row neither answered, skipped nor reported", sheet);
     CheckProblems(whole);
-    CheckAnswersReadBack(whole, format);
+    CheckAnswersReadBack(whole, format, decimals);
+
+    // The HTML files of the same worksheet, and of it with every "<" made a
+    // "{", which reads the same: a "<" of the worksheet shown raw would make
+    // more of them.
+    const Reports reports = WriteReports(sheet, format, limits, decimals);
+    if (reports.csv != whole.out)
+        fuzz::Fail("the answers change when the HTML files are written too", sheet);
+    CheckHtml(reports.key, summary.answered);
+    CheckHtml(reports.sheet, summary.answered);
+    std::string braces(sheet);
+    std::ranges::replace(braces, '<', '{');
+    const Reports plain = WriteReports(braces, format, limits, decimals);
+    if (Count(reports.key, "<") != Count(plain.key, "<") || Count(reports.sheet, "<") != Count(plain.sheet, "<"))
+        fuzz::Fail("a \"<\" of the worksheet reaches the HTML unescaped", sheet);
     return 0;
 }

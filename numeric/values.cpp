@@ -17,15 +17,6 @@ bool IsMark(char c, DecimalMark mark)
     return c == '.' || (c == ',' && mark == DecimalMark::PointOrComma);
 }
 
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The digits of an unsigned decimal at the start of `text`, with at most one
 // mark and at least one digit; empty when there is none.
 struct Decimal {
@@ -192,9 +183,18 @@ bool IsTie(double x, int decimals)
 
 } // namespace
 
+std::string_view TrimmedBlanks(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 std::optional<double> ReadNumber(std::string_view text, DecimalMark mark)
 {
-    text = Trimmed(text);
+    text = TrimmedBlanks(text);
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         ++i;
@@ -219,7 +219,7 @@ std::optional<double> ReadNumber(std::string_view text, DecimalMark mark)
 
 std::optional<double> ReadAngle(std::string_view text, DecimalMark mark)
 {
-    text = Trimmed(text);
+    text = TrimmedBlanks(text);
     if (const auto number = ReadNumber(text, mark))
         return number;
     return ReadDms(text, mark);

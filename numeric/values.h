@@ -7,6 +7,9 @@
 #include <string>
 #include <string_view>
 
+// The text without the blanks and tabs around it.
+std::string_view TrimmedBlanks(std::string_view text);
+
 // Which decimal marks a value may carry.
 enum class DecimalMark {
     PointOrComma, // "3.5" and "3,5": a person's input, a Spanish worksheet

@@ -1,7 +1,10 @@
 // sorvani-calc run as a user runs it: every row the solver windows' tests
 // know gives the window's texts or message; a worksheet round trip in both
 // forms, and the answers opened in LibreOffice Calc; the exit statuses;
-// worksheets with bad rows.
+// worksheets with bad rows; resolver over the general solution's rows, and
+// resolver rows in a worksheet; the answer key and the problem sheet,
+// escaped and printed by a browser.
+#include "GeneralCases.h"
 #include "SolverCases.h"
 
 #include <QJsonArray>
@@ -199,12 +202,59 @@ QStringList Answer345(QChar mark)
     return texts;
 }
 
+// A number as a resolver row's answer writes it: `decimals` places, trailing
+// zeros dropped, with the sheet's decimal mark.
+QString Decimal(double x, int decimals, QChar mark)
+{
+    QString text = QString::number(x, 'f', decimals);
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    return text.replace(u'.', mark);
+}
+
+const general_cases::Row &GeneralRow(const char *name)
+{
+    for (const general_cases::Row &row : general_cases::kRows) {
+        if (qstrcmp(row.name, name) == 0)
+            return row;
+    }
+    qFatal("no general row %s", name);
+}
+
+// What each triangle of a general row gives in a resolver row's answer, from
+// the row's own parts and area: a, b, c, A, B, C, area, perimeter, r, R.
+QList<double> ResolverNumbers(const general_cases::Triangle &t)
+{
+    const auto &[a, b, c, A, B, C] = t.parts;
+    const double perimeter = a + b + c;
+    return {a, b, c, A, B, C, t.area, perimeter, t.area / (perimeter / 2), a * b * c / (4 * t.area)};
+}
+
+// The answer to a general row: case, count, then every triangle's numbers,
+// or "Sin solución" and the reason.
+QStringList ResolverAnswer(const general_cases::Row &row, int decimals, QChar mark)
+{
+    QStringList fields{row.kase, QString::number(row.count)};
+    if (row.count == 0)
+        return fields << "Sin solución" << QString::fromUtf8(row.reason);
+    for (int i = 0; i < row.count; ++i) {
+        for (const double x : ResolverNumbers(row.triangles[i]))
+            fields << Decimal(x, decimals, mark);
+    }
+    return fields;
+}
+
 // A cell as a spreadsheet holds it: its type ("float", "string", or none for
 // an empty cell), its number and its text.
 struct Cell {
     QString type;
     double value = 0;
     QString text;
+    double tolerance = 0; // for a number rounded from its worked-out value
 };
 
 Cell TextCell(const QString &text)
@@ -312,6 +362,102 @@ QList<QList<Cell>> ReadSpreadsheet(QIODevice *file, QString *error)
         rows.removeLast();
     *error = xml.hasError() ? xml.errorString() : QString();
     return rows;
+}
+
+// A sheet run with --informe and --enunciado into dir: both files' bytes.
+struct Reports {
+    Run run;
+    QByteArray key, problems;
+};
+
+Reports WriteReports(const QTemporaryDir &dir, const QStringList &options, const QByteArray &sheet)
+{
+    Reports reports;
+    const QString key = dir.filePath("respuestas.html"), problems = dir.filePath("problemas.html");
+    reports.run = Calc(options + QStringList{"--informe", key, "--enunciado", problems, "--lote", "-"}, sheet);
+    for (auto [path, bytes] : {std::pair{key, &reports.key}, std::pair{problems, &reports.problems}}) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            *bytes = file.readAll();
+    }
+    return reports;
+}
+
+// The elements the two files are written with: none runs or loads anything.
+const QStringList kHtmlElements{"html", "head", "meta", "title", "style", "body", "h1", "h2", "h3", "p",
+                                "span", "b", "br", "section", "figure", "figcaption", "div", "table", "thead",
+                                "tbody", "tr", "th", "td", "ol", "li", "svg", "rect", "g", "path", "polygon",
+                                "text", "line"};
+
+// Headless Chromium prints the page at url to pdf on A4, as a browser's
+// "Print" does with headers and footers off.
+bool PrintToPdf(const QString &chromium, const QString &html, const QString &pdf, const QString &profile)
+{
+    QProcess browser;
+    browser.setProcessChannelMode(QProcess::MergedChannels);
+    browser.start(chromium, {"--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                             "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                             "--user-data-dir=" + profile, "--print-to-pdf=" + pdf, "--no-pdf-header-footer",
+                             QUrl::fromLocalFile(html).toString()});
+    return browser.waitForFinished(120000) && browser.exitCode() == 0 && QFile::exists(pdf);
+}
+
+// The text of each page of a PDF, in pdftotext's reading order.
+QStringList PageTexts(const QString &pdf)
+{
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    info.waitForFinished();
+    static const QRegularExpression pagesLine(R"(^Pages:\s+(\d+)$)", QRegularExpression::MultilineOption);
+    const int pages = pagesLine.match(QString::fromUtf8(info.readAllStandardOutput())).captured(1).toInt();
+    QStringList texts;
+    for (int page = 1; page <= pages; ++page) {
+        QProcess text;
+        text.start("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), "-enc", "UTF-8", pdf, "-"});
+        text.waitForFinished();
+        texts << QString::fromUtf8(text.readAllStandardOutput());
+    }
+    return texts;
+}
+
+// A general row's given parts as resolver takes them: "a=3".
+QStringList PartArgs(const general_cases::Row &row)
+{
+    QStringList args{"resolver"};
+    for (int i = 0; i < 6; ++i) {
+        if (row.typed[i])
+            args << QChar("abcABC"[i]) + QStringLiteral("=") + QString::fromUtf8(row.typed[i]);
+    }
+    return args;
+}
+
+// The first key of a solution's object that is not the row's part, or the
+// textbook formula's value from the row's parts; empty when none.
+QString Mismatch(const QJsonObject &t, const general_cases::Triangle &row)
+{
+    const auto [a, b, c, A, B, C] = row.parts;
+    const double s = (a + b + c) / 2, area = row.area, rad = M_PI / 180;
+    const std::pair<const char *, double> expected[] = {
+        {"a", a}, {"b", b}, {"c", c}, {"area", area}, {"perimetro", a + b + c}, {"semiperimetro", s},
+        {"alturas/a", 2 * area / a}, {"alturas/b", 2 * area / b}, {"alturas/c", 2 * area / c},
+        {"medianas/a", std::sqrt(2 * b * b + 2 * c * c - a * a) / 2},
+        {"medianas/b", std::sqrt(2 * a * a + 2 * c * c - b * b) / 2},
+        {"medianas/c", std::sqrt(2 * a * a + 2 * b * b - c * c) / 2},
+        {"bisectrices/a", 2 * b * c * std::cos(A * rad / 2) / (b + c)},
+        {"bisectrices/b", 2 * a * c * std::cos(B * rad / 2) / (a + c)},
+        {"bisectrices/c", 2 * a * b * std::cos(C * rad / 2) / (a + b)},
+        {"r", area / s}, {"R", a / (2 * std::sin(A * rad))}, {"A", A}, {"B", B}, {"C", C}};
+    for (const auto &[key, want] : expected) {
+        const QStringList path = QString(key).split(u'/');
+        const QJsonValue got = path.size() == 1 ? t[path[0]] : t[path[0]][path[1]];
+        const bool angle = path[0] == u"A" || path[0] == u"B" || path[0] == u"C";
+        const double tolerance = angle ? 1e-9 : 1e-10 * want;
+        if (!got.isDouble() || !(std::fabs(got.toDouble() - want) <= tolerance))
+            return key;
+    }
+    if (t["tipo"]["angulos"].toString() + u' ' + t["tipo"]["lados"].toString() != QString::fromUtf8(row.type))
+        return "tipo";
+    return {};
 }
 
 } // namespace
@@ -508,12 +654,189 @@ private slots:
         QCOMPARE(QString::fromUtf8(run.err), err);
     }
 
+    // A resolver row's answer follows the row as typed: its case, how many
+    // triangles, each one's numbers with --decimales places; or no triangle.
+    // A row that does not read is named, and the others answered.
+    void resolverRows_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QByteArray>("sheet");
+        QTest::addColumn<QList<QStringList>>("answers"); // after the header
+        QTest::addColumn<QString>("err");
+
+        const general_cases::Row &ala = GeneralRow("ALA A B c, degrees and minutes");
+        const general_cases::Row &two = GeneralRow("LLA A a c, h < a < c: two");
+        const general_cases::Row &none = GeneralRow("LLA A a c, a < h: none");
+        const QStringList typed = PartArgs(ala); // c=12,5, A=20°30′, B=40°15′30″
+        QTest::newRow("one, as typed, a spreadsheet's padding")
+            << QStringList{} << CsvRow(typed).replace("\n", ";;\n")
+            << QList<QStringList>{typed + ResolverAnswer(ala, 4, u',')} << "";
+        QTest::newRow("two, --decimales 2")
+            << QStringList{"--decimales", "2"} << CsvRow(QStringList{"Resolver"} + PartArgs(two).mid(1))
+            << QList<QStringList>{QStringList{"Resolver"} + PartArgs(two).mid(1) + ResolverAnswer(two, 2, u',')} << "";
+        QTest::newRow("none") << QStringList{} << CsvRow(PartArgs(none))
+                              << QList<QStringList>{PartArgs(none) + ResolverAnswer(none, 4, u',')}
+                              << "";
+        QTest::newRow("unreadable, the next answered")
+            << QStringList{} << QByteArray("resolver;a=3;a=4;C=90\n") + CsvRow(PartArgs(none))
+            << QList<QStringList>{PartArgs(none) + ResolverAnswer(none, 4, u',')}
+            << "sorvani-calc: fila 1: «a=4»: la parte a se da más de una vez\n";
+        QStringList points = typed;
+        points[1] = "c=12.5";
+        QTest::newRow("--separador , reads a decimal point only")
+            << QStringList{"--separador", ","} << CsvRow(typed, ',') + CsvRow(points, ',')
+            << QList<QStringList>{points + ResolverAnswer(ala, 4, u'.')}
+            << "sorvani-calc: fila 1: «c=12,5»: «12,5» no se lee como un número\n";
+    }
+
+    void resolverRows()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QByteArray, sheet);
+        QFETCH(QList<QStringList>, answers);
+        QFETCH(QString, err);
+        const char separator = options.contains(",") ? ',' : ';';
+        const Run run = Calc(options + QStringList{"--lote", "-"}, sheet);
+        QCOMPARE(run.status, err.isEmpty() ? 0 : 2);
+        QCOMPARE(QString::fromUtf8(run.err), err);
+        const QList<QStringList> records = ParseCsv(run.out, separator);
+        QCOMPARE(records.size(), answers.size() + 1);
+        for (qsizetype i = 0; i < answers.size(); ++i)
+            QCOMPARE(records[i + 1], answers[i]);
+    }
+
+    // The answer key and the problem sheet instead of the CSV: well-formed,
+    // only the writer's own elements and no attribute that runs or loads
+    // anything, one section per answered row, and every text from the
+    // worksheet or the title shown exactly as typed, markup included.
+    void reports_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QByteArray>("sheet");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("problems");
+        QTest::addColumn<QStringList>("keyTexts");
+        QTest::addColumn<QStringList>("sheetTexts");
+
+        const QString title = "<i>Tema 4</i> & \"triángulos\"";
+        const QString words1 = "Resuelve el triángulo con a = 3<script>alert(1)</script>, b = 4 m y c = 5&amp;";
+        const QString words2 = "Resuelve el triángulo con B = <img src=x onerror=alert(1)>° 0′ 0″, a = 3 m y c = 4 m";
+        QTest::newRow("markup in values and in the title")
+            << QStringList{"--titulo", title}
+            << QByteArray("tres-lados;3<script>alert(1)</script>;4;\"5&amp;\"\ndos-lados;<img src=x onerror=alert(1)>;0;0;3;4\n")
+            << 0 << 2 << QStringList{title, words1, words2, form3::kAngleB}
+            << QStringList{title, words1, words2, "a = 3<script>alert(1)</script>", "c = 5&amp;"};
+        // h = a·sen B = 4 lies between b and a: two triangles.
+        QTest::newRow("the working's signs, an unreadable row left out")
+            << QStringList{} << QByteArray("resolver;a=3;b=4\nresolver;a=8;b=5;B=30\n") << 2 << 1
+            << QStringList{"Hoja de triángulos", "Problema 1", "h = 4 < b = 5 < a = 8", "Solución 2"}
+            << QStringList{"Problema 1", "a = 8", "30°", "c = ?", "Puede haber más de un triángulo con estos datos."};
+    }
+
+    void reports()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QByteArray, sheet);
+        QFETCH(int, status);
+        QFETCH(int, problems);
+        QFETCH(QStringList, keyTexts);
+        QFETCH(QStringList, sheetTexts);
+        QTemporaryDir dir;
+        const Reports reports = WriteReports(dir, options, sheet);
+        QCOMPARE(reports.run.status, status);
+        QVERIFY(reports.run.out.isEmpty());
+        for (const auto &[html, texts] : {std::pair{reports.key, keyTexts}, std::pair{reports.problems, sheetTexts}}) {
+            QVERIFY(html.startsWith("<!DOCTYPE html>\n<html lang=\"es\">"));
+            QXmlStreamReader xml(html);
+            QString text;
+            int sections = 0;
+            while (!xml.atEnd()) {
+                const QXmlStreamReader::TokenType token = xml.readNext();
+                if (token == QXmlStreamReader::Characters)
+                    text += xml.text();
+                if (token != QXmlStreamReader::StartElement)
+                    continue;
+                QVERIFY2(kHtmlElements.contains(xml.name()), qPrintable(xml.name().toString()));
+                for (const QXmlStreamAttribute &attribute : xml.attributes()) {
+                    const QString name = attribute.name().toString().toLower();
+                    QVERIFY2(!name.startsWith("on") && name != "src" && name != "href", qPrintable(name));
+                }
+                sections += xml.name() == u"section";
+            }
+            QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+            QCOMPARE(sections, problems);
+            for (const QString &expected : texts)
+                QVERIFY2(text.contains(expected), qPrintable(expected));
+        }
+    }
+
+    // Both files printed by a real browser to A4: every problem there, each
+    // on one page, its data beside its heading; no page but the first starts
+    // with anything but a problem's heading, so none runs on from the page
+    // before. Values with markup print as text.
+    void print()
+    {
+        const QString chromium = QStandardPaths::findExecutable("chromium");
+        if (chromium.isEmpty() || QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("chromium or poppler-utils (pdftotext) is not installed");
+
+        // Each row and its data in words; between them a bad row, which no
+        // file shows.
+        const QList<std::pair<QByteArray, QString>> rows{
+            {"tres-lados;3;4;5", "a = 3 m, b = 4 m y c = 5 m"},
+            {"dos-angulos;20;30;0;40;15;30;12,5", "A = 20° 30′ 0″, B = 40° 15′ 30″ y c = 12,5 m"},
+            {"dos-lados;45;30;15;10;7", "B = 45° 30′ 15″, a = 10 m y c = 7 m"},
+            {"tres-lados;1;2;3", "a = 1 m, b = 2 m y c = 3 m"},
+            {"resolver;a=3;b=4;C=90", "a = 3 m, b = 4 m y C = 90°"},
+            {"resolver;b=5;a=8;B=30", "b = 5 m, a = 8 m y B = 30°"},
+            {"resolver;a=3;c=5;A=40", "a = 3 m, c = 5 m y A = 40°"},
+            {"resolver;c=12,5;A=20°30′;B=40°15′30″", "c = 12,5 m, A = 20°30′ y B = 40°15′30″"},
+            {"tres-lados;3<script>alert(1)</script>;4;<img src=x onerror=alert(1)>",
+             "a = 3<script>alert(1)</script>, b = 4 m y c = <img src=x onerror=alert(1)>"},
+            {"resolver;a=4;c=5;A=40", "a = 4 m, c = 5 m y A = 40°"},
+        };
+        QByteArray sheet = "# semana 12\n";
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            sheet += rows[i].first + (i == 4 ? "\nresolver;a=3;A=40\n" : "\n");
+
+        QTemporaryDir dir;
+        const Reports reports = WriteReports(dir, {"--titulo", "Tema 4: triángulos"}, sheet);
+        QCOMPARE(reports.run.status, 2);
+        for (const QString name : {"respuestas", "problemas"}) {
+            const QString pdf = dir.filePath(name + ".pdf");
+            QVERIFY(PrintToPdf(chromium, dir.filePath(name + ".html"), pdf, dir.filePath("perfil-" + name)));
+            const QStringList pages = PageTexts(pdf);
+            QVERIFY2(pages.size() >= 3, qPrintable(name));
+            QList<int> headingPage(rows.size(), 0), wordsPage(rows.size(), 0);
+            static const QRegularExpression heading(R"(^Problema (\d+)\b)", QRegularExpression::MultilineOption);
+            for (qsizetype page = 0; page < pages.size(); ++page) {
+                const QString text = pages[page].trimmed();
+                const QString first = text.section(u'\n', 0, 0);
+                QVERIFY2(page == 0 ? first == "Tema 4: triángulos" : first.startsWith("Problema "),
+                         qPrintable(QStringLiteral("%1, page %2 starts with «%3»").arg(name).arg(page + 1).arg(first)));
+                for (auto match = heading.globalMatch(text); match.hasNext();) {
+                    const int number = match.next().captured(1).toInt();
+                    QVERIFY2(number >= 1 && number <= rows.size() && headingPage[number - 1] == 0, qPrintable(name));
+                    headingPage[number - 1] = int(page) + 1;
+                }
+                for (qsizetype i = 0; i < rows.size(); ++i) {
+                    if (text.simplified().contains("Resuelve el triángulo con " + rows[i].second))
+                        wordsPage[i] = int(page) + 1;
+                }
+            }
+            for (qsizetype i = 0; i < rows.size(); ++i) {
+                QVERIFY2(headingPage[i] > 0, qPrintable(QStringLiteral("%1: problem %2 missing").arg(name).arg(i + 1)));
+                QCOMPARE(wordsPage[i], headingPage[i]);
+            }
+        }
+    }
+
     // The answers opened in LibreOffice Calc with the import settings of a
     // Spanish locale (";", UTF-8, Spanish (Spain)): every result a number
     // cell of its value, every case name and message a text cell, every value
     // the number the program used or its text as typed. Each row without a
     // "," three times: with decimal points; with decimal commas, quoted; with
-    // decimal commas and a unit after each value.
+    // decimal commas and a unit after each value. Then resolver rows.
     void spreadsheet()
     {
         const QString soffice = QStandardPaths::findExecutable("soffice");
@@ -550,6 +873,26 @@ private slots:
                 expected << cells;
             }
         });
+        // Every shared row of the general solution with three parts, as a
+        // resolver row: the parts stay text, the numbers are within the
+        // rounding to 4 places of their worked-out values.
+        for (const general_cases::Row &row : general_cases::kRows) {
+            const QStringList parts = PartArgs(row).mid(1);
+            if (parts.size() != 3)
+                continue;
+            sheet += CsvRow(QStringList{"resolver"} + parts);
+            QList<Cell> cells{TextCell("resolver")};
+            for (const QString &part : parts)
+                cells << TextCell(part);
+            cells << TextCell(row.kase) << NumberCell(row.count);
+            if (row.count == 0)
+                cells << TextCell("Sin solución") << TextCell(QString::fromUtf8(row.reason));
+            for (int i = 0; i < row.count; ++i) {
+                for (const double x : ResolverNumbers(row.triangles[i]))
+                    cells << Cell{"float", x, {}, 0.5e-4 + 1e-9 * std::abs(x)};
+            }
+            expected << cells;
+        }
 
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
@@ -587,7 +930,8 @@ private slots:
                                              .arg(want.type).arg(want.value).arg(want.text).toUtf8();
                 QVERIFY2(cell.type == want.type, where.constData());
                 if (want.type == u"float")
-                    QVERIFY2(cell.value == want.value || (want.value == DBL_MAX && cell.value == -DBL_MAX),
+                    QVERIFY2(std::abs(cell.value - want.value) <= want.tolerance
+                                 || (want.value == DBL_MAX && cell.value == -DBL_MAX),
                              where.constData());
                 else
                     QVERIFY2(cell.text == want.text, where.constData());
@@ -645,11 +989,45 @@ private slots:
                                                      << "falta el separador tras --separador";
         QTest::newRow("--separador for one triangle") << QStringList{"--separador", ",", "tres-lados", "3", "4", "5"}
                                                       << 2 << "" << "--separador es para las hojas (--lote)";
+        QTest::newRow("--informe without --lote") << QStringList{"--informe", "r.html", "tres-lados", "3", "4", "5"}
+                                                  << 2 << "" << "son para las hojas (--lote)";
+        QTest::newRow("--titulo without a file") << QStringList{"--titulo", "T", "--lote", "-"} << 2 << ""
+                                                 << "--titulo es para --informe y --enunciado";
+        QTest::newRow("--informe over the sheet") << QStringList{"--lote", "h.csv", "--informe", "h.csv"} << 2 << ""
+                                                  << "van en ficheros distintos";
+        QTest::newRow("--informe into a folder that is not there")
+            << QStringList{"--informe", "/nonexistent/r.html", "--lote", "-"} << 2 << ""
+            << "no se puede escribir «/nonexistent/r.html»";
         QTest::newRow("--svg without a file") << QStringList{"--svg"} << 2 << "" << "falta el fichero tras --svg";
         QTest::newRow("--svg and --lote") << QStringList{"--svg", "f.svg", "--lote", "-"} << 2 << ""
                                           << "no se combina con --lote";
         QTest::newRow("--svg of a refused input") << QStringList{"--svg", "/nonexistent/f.svg", "tres-lados", "0", "4", "5"}
                                                   << 1 << "" << "Teclee el valor del Lado ' a '";
+        const QStringList lla{"resolver", "A=30", "a=3", "c=5"};
+        QTest::newRow("resolver --pasos, 0 places") << QStringList{"--pasos", "--decimales", "0"} + lla << 0
+                                                    << "   P = 14\n\nSolución 2\n" << "";
+        QTest::newRow("resolver, 2 places; seconds keep 2") << QStringList{"--decimales", "2"} + lla << 0
+                                                            << "Ángulo B = 93.56° = 93° 33′ 26.32″\n" << "";
+        QTest::newRow("resolver --json --pasos, 2 places")
+            << QStringList{"--json", "--pasos", "--decimales", "2"} + lla << 0
+            << "{\"regla\":\"Teorema del seno\",\"formula\":\"b = a·sen B / sen A\","
+               "\"sustitucion\":\"b = 3·sen 93.56° / sen 30°\",\"resultado\":\"b = 5.99\"}" << "";
+        QTest::newRow("resolver: a part twice") << QStringList{"resolver", "a=3", "a=4", "c=5"} << 2 << ""
+                                                << "«a=4»: la parte a se da más de una vez" + usage;
+        QTest::newRow("resolver: an unknown part") << QStringList{"--json", "resolver", "a=3", "b=4", "d=5"} << 2 << ""
+                                                   << "«d=5» no es PARTE=VALOR";
+        QTest::newRow("resolver: a unit") << QStringList{"resolver", "a=12cm", "b=4", "c=5"} << 2 << ""
+                                          << "«a=12cm»: «12cm» no se lee como un número";
+        QTest::newRow("resolver: a side in degrees") << QStringList{"resolver", "a=45°30′", "b=4", "c=5"} << 2 << ""
+                                                     << "(un lado no lleva grados, minutos ni segundos)";
+        QTest::newRow("resolver: 60 minutes") << QStringList{"resolver", "A=45:60", "b=4", "c=5"} << 2 << ""
+                                              << "«A=45:60»: «45:60» no se lee como un ángulo";
+        QTest::newRow("--decimales 16") << QStringList{"--decimales", "16"} + lla << 2 << "" << "de 0 a 15, no «16»";
+        QTest::newRow("--decimales without a number") << QStringList{"--decimales"} << 2 << "" << "falta el número";
+        QTest::newRow("--pasos for a window's case") << QStringList{"--pasos", "tres-lados", "3", "4", "5"} << 2 << ""
+                                                     << "no para los casos de las ventanas";
+        QTest::newRow("--pasos with --lote") << QStringList{"--pasos", "--lote", "-"} << 2 << ""
+                                             << "--pasos es para resolver, no para --lote";
         QTest::newRow("--svg into a folder that is not there")
             << QStringList{"--svg", "/nonexistent/f.svg", "tres-lados", "3", "4", "5"} << 2 << "Área = 6 m2"
             << "no se puede escribir «/nonexistent/f.svg»";
@@ -715,6 +1093,97 @@ private slots:
         QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err.toUtf8()), run.err.constData());
     }
 
+    void resolver_data()
+    {
+        QTest::addColumn<int>("index");
+        for (const general_cases::Row &row : general_cases::kRows)
+            QTest::newRow(row.name) << int(&row - general_cases::kRows);
+    }
+
+    // The general solution's rows: in JSON every number in full, its keys in
+    // order; the text's headline; a refusal with its reason; other than three
+    // parts, wrong use.
+    void resolver()
+    {
+        QFETCH(int, index);
+        const general_cases::Row &row = general_cases::kRows[index];
+        const QStringList args = PartArgs(row);
+        const Run json = Calc(QStringList{"--json"} + args);
+        const Run text = Calc(args);
+        if (args.size() != 4) {
+            QCOMPARE(json.status, 2);
+            QVERIFY2(text.err.contains("hacen falta tres partes"), text.err.constData());
+            return;
+        }
+        const QJsonObject answer = QJsonDocument::fromJson(json.out).object();
+        if (row.count == 0) {
+            QCOMPARE(json.status, 1);
+            QCOMPARE(answer, Error("Sin solución", QString::fromUtf8(row.reason)));
+            QCOMPARE(text.status, 1);
+            QCOMPARE(QString::fromUtf8(text.err), "Sin solución\n" + QString::fromUtf8(row.reason) + u'\n');
+            return;
+        }
+        QCOMPARE(json.status, 0);
+        QCOMPARE(answer["caso"].toString(), row.kase);
+        const QJsonArray triangles = answer["soluciones"].toArray();
+        QCOMPARE(triangles.size(), row.count);
+        for (int n = 0; n < row.count; ++n) {
+            QCOMPARE(triangles[n].toObject().size(), 15);
+            const QString key = Mismatch(triangles[n].toObject(), row.triangles[n]);
+            QVERIFY2(key.isEmpty(), qPrintable(key + " of solution " + QString::number(n + 1)));
+        }
+        qsizetype at = 0;
+        for (const char *key : {"caso", "soluciones", "a", "b", "c", "A", "B", "C", "area", "perimetro",
+                                "semiperimetro", "alturas", "medianas", "bisectrices", "r", "R", "tipo"}) {
+            at = json.out.indexOf('"' + QByteArray(key) + "\":", at);
+            QVERIFY2(at >= 0, key);
+        }
+        QCOMPARE(text.status, 0);
+        const QString first = QString::fromUtf8(text.out).section(u'\n', 0, 0);
+        QVERIFY2(first.startsWith(row.kase + QStringLiteral(": ")), qPrintable(first));
+        QVERIFY2(first.endsWith(row.count == 2 ? "; dos soluciones" : "; una solución"), qPrintable(first));
+        QCOMPARE(text.out.contains("\nSolución 2\n"), row.count == 2);
+    }
+
+    // --svg: two solutions side by side under their titles, one alone.
+    void resolverFigure_data()
+    {
+        QTest::addColumn<QStringList>("parts");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("titles");
+        QTest::newRow("two") << QStringList{"A=30", "a=3", "c=5"} << 0 << QStringList{"Solución 1", "Solución 2"};
+        QTest::newRow("one") << QStringList{"a=3", "b=4", "C=90"} << 0 << QStringList{};
+        QTest::newRow("none, no file") << QStringList{"a=3", "b=4", "c=9"} << 1 << QStringList{};
+    }
+
+    void resolverFigure()
+    {
+        QFETCH(QStringList, parts);
+        QFETCH(int, status);
+        QFETCH(QStringList, titles);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("figura.svg");
+        QCOMPARE(Calc(QStringList{"--svg", path, "resolver"} + parts).status, status);
+        QFile file(path);
+        QCOMPARE(file.exists(), status == 0);
+        if (status != 0)
+            return;
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QStringList texts;
+        int triangles = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            triangles += xml.name() == u"polygon" && xml.attributes().value("class") == u"triangle";
+            if (xml.name() == u"text")
+                texts << xml.readElementText();
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(triangles, std::max<int>(1, titles.size()));
+        QCOMPARE(texts.filter(QRegularExpression("^Solución")), titles);
+    }
+
     // A bad row is named, and every other row is answered.
     void badWorksheet_data()
     {
@@ -744,7 +1213,7 @@ private slots:
                                                                << "fila 2: comillas sin cerrar\n";
         QTest::newRow("an unknown case") << good + "cuatro-lados;1;2;3;4\n" + good << 2 << 2
                                          << "fila 2: caso desconocido «cuatro-lados» (los casos son tres-lados, "
-                                            "dos-angulos y dos-lados)\n";
+                                            "dos-angulos, dos-lados y resolver)\n";
         QTest::newRow("a value missing") << good + "dos-lados;90;0;0;3\n" + good << 2 << 2
                                          << "fila 2: «dos-lados» lleva 5 valores (BG BM BS A C) y la fila trae 4\n";
         QTest::newRow("a value too many") << good + "tres-lados;3;4;5;;6\n" + good << 2 << 2

@@ -1,0 +1,95 @@
+#include "problem_sheet.h"
+
+#include "case_figure.h"
+#include "html.h"
+#include "solution_figure.h"
+
+#include <array>
+#include <optional>
+#include <utility>
+
+namespace calc {
+
+namespace {
+
+// Two problems to a page: the sketch beside the room to work, both fixed in
+// size.
+constexpr std::string_view kStyle = R"(.alumno { margin: 0 0 4mm; }
+.planteo { display: flex; gap: 4mm; align-items: flex-start; margin: 1.5mm 0; }
+.planteo figure { flex: 0 0 80mm; margin: 0; }
+.planteo figure svg { width: 80mm; height: 60mm; }
+figcaption { font-size: 9pt; }
+.trabajo { flex: 1 1 auto; height: 95mm; border: 0.3mm dashed #a0a0a0; border-radius: 1.5mm; }
+)";
+
+// The sketch: the shape of the solved triangle, the given parts labelled as
+// typed and the others with "?".
+void Label(Figure &figure, std::span<const GivenPart> given)
+{
+    const std::array<FigureSide *, 3> sides{&figure.a, &figure.b, &figure.c};
+    const std::array<FigureAngle *, 3> angles{&figure.A, &figure.B, &figure.C};
+    for (int i = 0; i < 3; ++i)
+        sides[i]->text = angles[i]->text = "?";
+    for (const GivenPart &part : given) {
+        const int i = int(part.part);
+        (IsSide(part.part) ? sides[i]->text : angles[i - 3]->text) = part.value;
+    }
+}
+
+} // namespace
+
+ProblemSheet::ProblemSheet(ByteSink &out, std::string_view title) : out_(out), title_(title) {}
+
+void ProblemSheet::Start()
+{
+    out_.Write(PageStart(title_, "problemas", kStyle)
+               + "<p class=\"alumno\">Nombre: ______________________________ Fecha: ____________</p>\n");
+}
+
+// A problem with no triangle is shown without a sketch: the class may well be
+// meant to find that out.
+void ProblemSheet::Write(const CaseRow &row)
+{
+    std::optional<Figure> figure;
+    if (row.answer.solved)
+        figure = CaseFigure(row.kase, row.answer, true);
+    Problem(GivenParts(row), std::move(figure), false);
+}
+
+// The decimals do not show: every label is a value as typed or "?".
+void ProblemSheet::Write(const ResolverRow &row)
+{
+    std::optional<Figure> figure = SolutionFigure(row.solution, 0, 4, AngleStyle::Dms);
+    if (figure)
+        figure->title.clear();
+    Problem(GivenParts(row), std::move(figure), row.solution.count == 2);
+}
+
+void ProblemSheet::Problem(const std::vector<GivenPart> &given, std::optional<Figure> figure, bool several)
+{
+    html_ = "<section class=\"problema\">\n";
+    AppendProblemHeading(html_, ++problems_);
+    html_ += "<p class=\"datos\">";
+    AppendEscaped(html_, ProblemWords(given));
+    html_ += "</p>\n";
+    html_ += "<div class=\"planteo\">\n";
+    if (figure) {
+        Label(*figure, given);
+        if (const std::optional<std::string> svg = TriangleSvg(*figure)) {
+            html_ += "<figure>";
+            AppendSvg(html_, *svg);
+            if (several)
+                html_ += "<figcaption>Puede haber más de un triángulo con estos datos.</figcaption>";
+            html_ += "</figure>\n";
+        }
+    }
+    html_ += "<div class=\"trabajo\"></div>\n</div>\n<p>Respuesta:</p>\n</section>\n";
+    out_.Write(html_);
+}
+
+void ProblemSheet::End()
+{
+    out_.Write(kPageEnd);
+}
+
+} // namespace calc
