@@ -1,7 +1,9 @@
-// Sorvani: creates the main menu and hands over to the event loop.
+// Sorvani: creates the main menu, or with --resolver the window for any
+// triangle alone, and hands over to the event loop.
 #include "AllWindows.h"
 #include "Look.h"
 #include "WindowManager.h"
+#include "frmResolver.h"
 
 #include <QApplication>
 
@@ -11,9 +13,16 @@ int main(int argc, char *argv[])
     InstallLook(app);
     // Lets the desktop pair the windows with the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Sorvani"));
+
+    if (QCoreApplication::arguments().contains(QStringLiteral("--resolver"))) {
+        // Closing the window ends the program.
+        frmResolver resolver;
+        resolver.show();
+        return app.exec();
+    }
+
     // Only "Salir" (or closing the menu) ends the program; hiding windows never does.
     QApplication::setQuitOnLastWindowClosed(false);
-
     WindowManager windows;
     RegisterWindows(windows);
     windows.ShowWindow(WindowId::Form1);

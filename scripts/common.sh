@@ -4,7 +4,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-liberation2 libbenchmark-dev
                 desktop-file-utils appstream # validate the desktop files
-                librsvg2-bin qt6-svg-dev # render the figure in its test, as a browser and Qt do
+                librsvg2-bin qt6-svg-dev # render the figure in its test, as a browser and Qt do; the resolver window shows it
                 nlohmann-json3-dev) # sorvani-calc writes its JSON with it
 
 # Installs the Debian packages that are not there yet; without root it prints

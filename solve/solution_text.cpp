@@ -39,16 +39,22 @@ void AppendTriangle(std::string &text, const TriangleSolution &solution, int ind
     text += "Tipo: triángulo " + TriangleTypeText(t) + "\n";
     if (!steps)
         return;
-    text += "\nPasos:\n";
+    text += "\nPasos:\n" + WorkingText(solution, index, decimals);
+}
+
+} // namespace
+
+std::string WorkingText(const TriangleSolution &solution, int index, int decimals)
+{
+    std::string text;
     int number = 0;
     for (const WorkingStep &step : Working(solution, index, decimals)) {
         text += std::to_string(++number) + ". " + step.rule + "\n";
         for (const std::string *part : {&step.formula, &step.substitution, &step.result})
             text += "   " + *part + "\n";
     }
+    return text;
 }
-
-} // namespace
 
 std::string SolutionHeadline(const TriangleSolution &solution)
 {

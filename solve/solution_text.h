@@ -19,3 +19,9 @@ std::string SolutionStatus(const TriangleSolution &solution);
 // triangle. Lengths and decimal angles with `decimals` places. Every line ends
 // in a line feed. For a solution with no triangle: the reason and a line feed.
 std::string SolutionText(const TriangleSolution &solution, int decimals, bool steps);
+
+// The working of triangle `index`, numbered: each rule on a line, its formula,
+// substitution and result indented under it. What SolutionText writes under
+// "Pasos:" and the window for any triangle shows. Empty when there is no such
+// triangle.
+std::string WorkingText(const TriangleSolution &solution, int index, int decimals);

@@ -3,6 +3,8 @@
 // a long result can be read from its start.
 #include "Look.h"
 #include "RecordingServices.h"
+#include "Widgets.h"
+#include "frmResolver.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -95,6 +97,7 @@ private slots:
     void arrowsSelectOptions();
     void writtenTextShowsItsStart_data();
     void writtenTextShowsItsStart();
+    void resolverWindow();
 };
 
 void TestAccessibility::boxNames_data()
@@ -426,6 +429,66 @@ void TestAccessibility::writtenTextShowsItsStart()
     box->selectAll();
     QTest::keyClicks(box, "12");
     QVERIFY(box->toolTip().isEmpty());
+}
+
+// The window for any triangle: a window with its title, no part a filler but
+// plain containers, every control named once, the status read as text, the
+// figure described, Tab in reading order, Return pressing the focused button.
+void TestAccessibility::resolverWindow()
+{
+    frmResolver window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const auto name = [](QWidget *w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
+    const QStringList order{"Lado a", "Lado b", "Lado c", "Ángulo A", "Ángulo B", "Ángulo C",
+                            "grados, minutos y segundos", "Decimales"};
+    QCOMPARE(name(QApplication::focusWidget()), order[0]);
+    for (const QString &next : order.mid(1)) {
+        if (next.startsWith("Lado") || next == "Ángulo A")
+            Type(QString::number(next == "Ángulo A" ? 5 : next == "Lado c" ? 4 : 3));
+        Press(Qt::Key_Tab);
+        QCOMPARE(name(QApplication::focusWidget()), next);
+    }
+
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&window);
+    QCOMPARE(int(accessible->role()), int(QAccessible::Window));
+    QCOMPARE(accessible->text(QAccessible::Name), window.windowTitle());
+    QList<QAccessibleInterface *> parts;
+    ShowingParts(accessible, parts);
+    QStringList controls;
+    QAccessibleInterface *status = nullptr;
+    for (QAccessibleInterface *part : parts) {
+        const QString className = QString::fromLatin1(part->object()->metaObject()->className());
+        QVERIFY2(part->role() != QAccessible::Client || className == "QWidget", qPrintable(className));
+        if (part->state().focusable && part->role() != QAccessible::StatusBar)
+            controls << part->text(QAccessible::Name);
+        if (part->role() == QAccessible::StatusBar)
+            status = part;
+    }
+    QVERIFY(!controls.contains(QString()));
+    QCOMPARE(QSet<QString>(controls.begin(), controls.end()).size(), controls.size());
+    QVERIFY(status);
+    QCOMPARE(status->text(QAccessible::Name), QString("Estado"));
+    QVERIFY(status->textInterface());
+    QCOMPARE(status->textInterface()->text(0, status->textInterface()->characterCount()),
+             QString("LLL: una solución"));
+    QAccessibleInterface *figure = QAccessible::queryAccessibleInterface(window.findChild<SvgPicture *>());
+    QCOMPARE(int(figure->role()), int(QAccessible::Graphic));
+    QVERIFY2(figure->text(QAccessible::Description).startsWith("Triángulo rectángulo escaleno: a = 3, b = 4, c = 5"),
+             qPrintable(figure->text(QAccessible::Description)));
+
+    // "Borrar" by Return, then "Cerrar" is the last stop of the tab order.
+    QVERIFY(TabTo("clear"));
+    Press(Qt::Key_Return);
+    for (QLineEdit *box : window.findChildren<QLineEdit *>())
+        if (order.mid(0, 6).contains(box->accessibleName()))
+            QVERIFY2(box->text().isEmpty(), qPrintable(box->accessibleName()));
+    QVERIFY(TabTo("clear"));
+    Press(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString("close"));
+    Press(Qt::Key_Tab);
+    QCOMPARE(name(QApplication::focusWidget()), order[0]);
 }
 
 QTEST_MAIN(TestAccessibility)

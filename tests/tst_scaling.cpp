@@ -4,6 +4,8 @@
 #include "CaptionFit.h"
 #include "Look.h"
 #include "RecordingServices.h"
+#include "Widgets.h"
+#include "frmResolver.h"
 
 #include <QFontInfo>
 #include <QScreen>
@@ -17,6 +19,7 @@ private slots:
     void initTestCase() { InstallLook(*qApp); }
     void window_data();
     void window();
+    void resolver();
 };
 
 void TestScaling::window_data()
@@ -54,6 +57,37 @@ void TestScaling::window()
     QCOMPARE(QFontInfo(window->font()).family(), QString("Liberation Sans"));
     const QStringList clipped = ClippedCaptions(window);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join('\n')));
+}
+
+// The window for any triangle is laid out, not placed: at any scale each
+// caption and each value shows whole, and the figure grows with the window.
+void TestScaling::resolver()
+{
+    frmResolver window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (QLineEdit *box : window.findChildren<QLineEdit *>()) {
+        const QString name = box->accessibleName();
+        const QString text = name == "Lado a" ? "5" : name == "Lado b" ? "7" : name == "Ángulo A" ? "40" : "";
+        if (!text.isEmpty())
+            QTest::keyClicks(box, text);
+    }
+    const QStringList clipped = ClippedCaptions(&window);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join('\n')));
+    int values = 0;
+    for (QLineEdit *box : window.findChildren<QLineEdit *>()) {
+        if (box->text().isEmpty() || !box->isVisibleTo(&window))
+            continue;
+        ++values;
+        QVERIFY2(box->fontMetrics().horizontalAdvance(box->text()) < box->width() - 6, qPrintable(box->text()));
+    }
+    QVERIFY(values >= 21); // the six parts and the fifteen results
+
+    auto *figure = window.findChild<SvgPicture *>();
+    QVERIFY(!figure->Empty());
+    const QSize before = figure->size();
+    window.resize(window.size() + QSize(160, 120));
+    QTRY_VERIFY(figure->width() > before.width() && figure->height() > before.height());
 }
 
 QTEST_MAIN(TestScaling)

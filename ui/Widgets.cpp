@@ -1,5 +1,6 @@
 #include "Widgets.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFont>
 #include <QKeyEvent>
@@ -7,6 +8,8 @@
 #include <QPainterPath>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
 
 TextBox::TextBox(const QString &text, QWidget *parent) : QLineEdit(text, parent)
 {
@@ -178,4 +181,70 @@ QIcon AboutIcon()
     for (int size : {16, 32})
         icon.addPixmap(QPixmap::fromImage(IconImage(size, QColor(192, 0, 0), QColor(64, 0, 0))));
     return icon;
+}
+
+SvgPicture::SvgPicture(QWidget *parent) : QWidget(parent), renderer_(new QSvgRenderer(this))
+{
+    renderer_->setAspectRatioMode(Qt::KeepAspectRatio);
+    // A white sheet from edge to edge: a new picture repaints this widget
+    // alone, not the frame around it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+SvgPicture::~SvgPicture() = default;
+
+void SvgPicture::SetSvg(const QByteArray &svg)
+{
+    empty_ = svg.isEmpty() || !renderer_->load(svg);
+    update();
+}
+
+void SvgPicture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (!empty_)
+        renderer_->render(&painter, rect());
+}
+
+Section::Section(const QString &title, QWidget *parent) : QWidget(parent)
+{
+    setAccessibleName(title);
+    auto *layout = new QVBoxLayout(this);
+    auto *heading = new QLabel(title, this);
+    heading->setTextFormat(Qt::PlainText);
+    heading->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    layout->addWidget(heading);
+}
+
+void Section::SetContents(QLayout *contents)
+{
+    static_cast<QVBoxLayout *>(layout())->addLayout(contents, 1);
+}
+
+void Section::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Mid).lighter(125));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+StatusLine::StatusLine(QWidget *parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+}
+
+void StatusLine::SetText(const QString &text)
+{
+    const QString old = this->text();
+    if (text == old)
+        return;
+    setText(text);
+    // A status line changes while the user types elsewhere: tell the screen
+    // reader, which otherwise reads only what has the focus.
+    QAccessibleTextUpdateEvent update(this, 0, old, text);
+    QAccessible::updateAccessibility(&update);
+    QAccessibleEvent description(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&description);
 }

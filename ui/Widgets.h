@@ -1,14 +1,19 @@
 #pragma once
 // The few drawn controls the windows need: a line between two points, a
-// rectangle outline, and the example triangle picture.
+// rectangle outline, the example triangle picture, an SVG picture and a
+// status line.
 
 #include <QColor>
 #include <QIcon>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPoint>
 #include <QRadioButton>
 #include <QWidget>
+
+class QLayout;
+class QSvgRenderer;
 
 // A text box. What the program writes shows from its start, as a box does on
 // the desktop these windows were made for; a text wider than the box is also
@@ -80,6 +85,48 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+};
+
+// An SVG picture drawn as large as the widget allows, its proportions kept.
+class SvgPicture : public QWidget {
+    Q_OBJECT
+public:
+    explicit SvgPicture(QWidget *parent);
+    ~SvgPicture() override;
+    // Nothing is drawn for an empty or unreadable picture.
+    void SetSvg(const QByteArray &svg);
+    bool Empty() const { return empty_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QSvgRenderer *renderer_;
+    bool empty_ = true;
+};
+
+// A titled part of a window: a heading over its contents in a plain outline,
+// announced to a screen reader as a group with the title as its name. Much
+// cheaper to draw than a group box, whose style lays its title out again on
+// every paint, which told in the start-up time and in each keystroke.
+class Section : public QWidget {
+    Q_OBJECT
+public:
+    Section(const QString &title, QWidget *parent);
+    // Puts the contents, widgets made with this section as their parent, under the heading.
+    void SetContents(QLayout *contents);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// One line of text that a screen reader finds under a fixed name (the
+// accessible name) and is told about whenever the text changes.
+class StatusLine : public QLabel {
+    Q_OBJECT
+public:
+    explicit StatusLine(QWidget *parent);
+    void SetText(const QString &text);
 };
 
 // The icon of the main menu and of the three-sides and two-angles windows.

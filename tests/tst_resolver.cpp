@@ -1,0 +1,273 @@
+// The window for any triangle as a student uses it, offscreen: three parts
+// typed, the other boxes read; both triangles of the ambiguous case; typed
+// values never lost; the copied text and the printed page.
+#include "GeneralCases.h"
+#include "Look.h"
+#include "Widgets.h"
+#include "frmResolver.h"
+#include "solution_text.h"
+#include "values.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using Typed = QList<QPair<QString, QString>>; // box, text
+
+Q_DECLARE_METATYPE(const general_cases::Row *)
+
+namespace {
+
+const char *const kParts[] = {"Lado a", "Lado b", "Lado c", "Ángulo A", "Ángulo B", "Ángulo C"};
+
+} // namespace
+
+class TestResolver : public QObject {
+    Q_OBJECT
+
+private:
+    frmResolver *window = nullptr;
+
+    QLineEdit *Box(const QString &name) const
+    {
+        for (QLineEdit *box : window->findChildren<QLineEdit *>())
+            if (box->accessibleName() == name)
+                return box;
+        qFatal("no box named %s", qPrintable(name));
+    }
+    QString Text(const QString &name) const { return Box(name)->text(); }
+    QString Status() const { return window->findChild<StatusLine *>()->text(); }
+    template <typename T> T *Named(const QString &text) const
+    {
+        for (T *w : window->findChildren<T *>())
+            if (w->text().remove(QLatin1Char('&')) == text)
+                return w;
+        qFatal("nothing named %s", qPrintable(text));
+    }
+
+    // As a person types: into the box, replacing what it holds; an empty
+    // text erases it.
+    void Type(const QString &name, const QString &text)
+    {
+        QLineEdit *box = Box(name);
+        box->setFocus();
+        box->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(box, Qt::Key_Backspace);
+        // One key per character, also for "°" and "′", which keyClicks refuses.
+        for (const QChar ch : text)
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, ch, Qt::NoModifier);
+    }
+    void Type(const Typed &typed)
+    {
+        for (const auto &[name, text] : typed)
+            Type(name, text);
+    }
+
+private slots:
+    void initTestCase() { InstallLook(*qApp); }
+    void init()
+    {
+        window = new frmResolver;
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+    void cleanup()
+    {
+        delete window;
+        window = nullptr;
+    }
+
+    void solves_data();
+    void solves();
+    void threeDataLockTheOthers();
+    void unreadableValue_data();
+    void unreadableValue();
+    void copiesTheSolution();
+    void exportsPdf();
+};
+
+// Each of the general solution's rows typed into the window, part by part:
+// the status, and every other box against the triangle worked out apart,
+// both triangles of the ambiguous case through "Solución 1" and "Solución 2".
+void TestResolver::solves_data()
+{
+    QTest::addColumn<const general_cases::Row *>("row");
+    for (const general_cases::Row &row : general_cases::kRows)
+        if (std::count_if(row.typed.begin(), row.typed.end(), [](const char *t) { return t; }) == 3)
+            QTest::newRow(row.name) << &row;
+}
+
+void TestResolver::solves()
+{
+    QFETCH(const general_cases::Row *, row);
+    for (int i = 0; i < 6; ++i)
+        if (row->typed[i])
+            Type(kParts[i], QString::fromUtf8(row->typed[i]));
+    if (row->count == 0) {
+        QVERIFY2(Status().startsWith(QString::fromUtf8(row->reason)), qPrintable(Status()));
+        // Three angles: a side is needed, and there is no room for it yet.
+        QCOMPARE(Status().contains("Vacíe primero uno de los ángulos"), QString(row->kase) == "AAA");
+        for (int i = 0; i < 6; ++i)
+            QVERIFY2(row->typed[i] || (Box(kParts[i])->isReadOnly() && Text(kParts[i]).isEmpty()), kParts[i]);
+        QVERIFY(Text("Área").isEmpty());
+        QVERIFY(window->findChild<SvgPicture *>()->Empty());
+        return;
+    }
+    QCOMPARE(Status(), QString("%1: %2").arg(row->kase, row->count == 2 ? "dos soluciones" : "una solución"));
+    // Every digit that fits: ten decimals, angles in decimal degrees.
+    window->findChild<QSpinBox *>()->setValue(10);
+    Named<QRadioButton>("grados decimales")->click();
+    QRadioButton *second = Named<QRadioButton>("Solución 2");
+    QCOMPARE(second->isVisible(), row->count == 2);
+    QString figure, steps;
+    for (int index = 0; index < row->count; ++index) {
+        if (index == 1) {
+            // By keyboard, as a student without a mouse switches.
+            QRadioButton *first = Named<QRadioButton>("Solución 1");
+            first->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(first, Qt::Key_Right);
+            QVERIFY(second->isChecked());
+            QVERIFY(window->findChild<SvgPicture *>()->accessibleDescription() != figure);
+            QVERIFY(window->findChild<QPlainTextEdit *>()->toPlainText() != steps);
+        }
+        const general_cases::Triangle &t = row->triangles[index];
+        for (int i = 0; i < 6; ++i) {
+            const QString text = Text(kParts[i]);
+            if (row->typed[i]) {
+                QCOMPARE(text, QString::fromUtf8(row->typed[i]));
+                continue;
+            }
+            const std::optional<double> value = ReadNumber(QString(text).remove(u'°').toStdString());
+            QVERIFY2(value, qPrintable(text));
+            QVERIFY2(qAbs(*value - t.parts[i]) <= 1e-9 * qMax(1.0, qAbs(t.parts[i])),
+                     qPrintable(QString("%1 = %2, not %3").arg(kParts[i], text).arg(t.parts[i], 0, 'g', 17)));
+        }
+        const std::optional<double> area = ReadNumber(Text("Área").toStdString());
+        QVERIFY2(area && qAbs(*area - t.area) <= 1e-9 * qMax(1.0, t.area), qPrintable(Text("Área")));
+        QCOMPARE(Text("Tipo"), QString::fromUtf8(t.type));
+        for (const char *name : {"Perímetro", "Semiperímetro", "Altura sobre a", "Mediana de b", "Bisectriz de C",
+                                 "Radio inscrito", "Radio circunscrito"})
+            QVERIFY2(ReadNumber(Text(name).toStdString()), name);
+        figure = window->findChild<SvgPicture *>()->accessibleDescription();
+        steps = window->findChild<QPlainTextEdit *>()->toPlainText();
+        QVERIFY(figure.startsWith(QString("Triángulo %1: a = ").arg(QString::fromUtf8(t.type))));
+        QVERIFY(!steps.isEmpty());
+    }
+}
+
+// A fourth box cannot be typed into; emptying a datum frees the others and
+// keeps every typed value. ("Borrar" is pressed in tst_accessibility.)
+void TestResolver::threeDataLockTheOthers()
+{
+    Type({{"Lado a", "3"}, {"Lado b", "4"}});
+    QLineEdit *c = Box("Lado c");
+    QVERIFY(!c->isReadOnly());
+    QVERIFY(!Box("Ángulo A")->isReadOnly());
+    Type("Lado c", "5");
+    for (const char *name : {"Ángulo A", "Ángulo B", "Ángulo C"}) {
+        QLineEdit *box = Box(name);
+        QVERIFY2(box->isReadOnly(), name);
+        QVERIFY(QAccessible::queryAccessibleInterface(box)->state().readOnly);
+        QVERIFY2(!box->text().isEmpty(), name);
+    }
+    const QString angleC = Text("Ángulo C");
+    Box("Ángulo C")->setFocus();
+    QTest::keyClicks(Box("Ángulo C"), "45");
+    QCOMPARE(Text("Ángulo C"), angleC);
+    QVERIFY(!QAccessible::queryAccessibleInterface(c)->state().readOnly);
+
+    Type("Lado b", "");
+    QCOMPARE(Text("Lado a"), QString("3"));
+    QCOMPARE(Text("Lado c"), QString("5"));
+    for (const char *name : {"Lado b", "Ángulo A", "Ángulo B", "Ángulo C", "Área", "Tipo"})
+        QVERIFY2(Text(name).isEmpty(), name);
+    for (const char *name : {"Lado b", "Ángulo A", "Ángulo B", "Ángulo C"})
+        QVERIFY2(!Box(name)->isReadOnly(), name);
+    Type("Ángulo C", "90");
+    QVERIFY(Box("Lado b")->isReadOnly());
+    QCOMPARE(Text("Lado b"), QString("4"));
+}
+
+// An unreadable value is marked and named; nothing is solved until it reads.
+void TestResolver::unreadableValue_data()
+{
+    QTest::addColumn<Typed>("typed");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("named");
+    QTest::addColumn<QString>("fixed");
+    QTest::newRow("side with a unit") << Typed{{"Lado a", "12cm"}, {"Lado b", "4"}, {"Lado c", "5"}}
+                                      << "Lado a" << "el lado a" << "3";
+    QTest::newRow("sixty minutes") << Typed{{"Lado a", "3"}, {"Lado b", "4"}, {"Ángulo C", "89°60′"}}
+                                   << "Ángulo C" << "el ángulo C" << "90:0:0";
+    QTest::newRow("fewer than three") << Typed{{"Ángulo B", "4x"}} << "Ángulo B" << "el ángulo B" << "45 30";
+}
+
+void TestResolver::unreadableValue()
+{
+    QFETCH(Typed, typed);
+    QFETCH(QString, box);
+    QFETCH(QString, named);
+    QFETCH(QString, fixed);
+    Type(typed);
+    QVERIFY2(Status().contains(named), qPrintable(Status()));
+    QVERIFY(!Box(box)->accessibleDescription().isEmpty());
+    QVERIFY(Text("Área").isEmpty());
+    QVERIFY(!Named<QPushButton>("Copiar")->isEnabled());
+    Type(box, fixed);
+    QVERIFY2(!Status().contains(named), qPrintable(Status()));
+    QVERIFY(Box(box)->accessibleDescription().isEmpty());
+    QCOMPARE(Text("Área").isEmpty(), typed.size() < 3);
+}
+
+// Ctrl+C copies what sorvani-calc prints, unless a box has a selection.
+void TestResolver::copiesTheSolution()
+{
+    Type({{"Lado a", "3"}, {"Lado b", "4"}, {"Lado c", "5"}});
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    QLineEdit *area = Box("Área");
+    area->setFocus();
+    area->deselect();
+    QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
+    TriangleData given{};
+    given[0] = 3, given[1] = 4, given[2] = 5;
+    QCOMPARE(clipboard->text(), QString::fromStdString(SolutionText(SolveTriangle(given), 4, false)));
+    area->selectAll();
+    QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), QString("6"));
+}
+
+// The page as pdftotext reads it back: title, data, results, working. (Qt Svg
+// draws the figure's labels as outlines, which hold no text.)
+void TestResolver::exportsPdf()
+{
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    Type({{"Lado a", "3"}, {"Lado b", "4"}, {"Ángulo C", "90"}});
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("pagina.pdf");
+    QVERIFY(window->ExportPdf(pdf));
+    QProcess process;
+    process.start(pdftotext, {"-layout", pdf, "-"});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    const QString page = QString::fromUtf8(process.readAllStandardOutput());
+    QCOMPARE(page.count(QLatin1Char('\f')), 1); // one page
+    for (const QString &text : {QString("Sorvani: resolver cualquier triángulo"), QString("Lado c = 5"),
+                                QString("Área = 6"), QString("rectángulo escaleno"), QString("Pasos"),
+                                window->findChild<QPlainTextEdit *>()->toPlainText().section('\n', 0, 0).simplified()})
+        QVERIFY2(page.contains(text), qPrintable(text + "\n---\n" + page));
+}
+
+QTEST_MAIN(TestResolver)
+#include "tst_resolver.moc"
