@@ -76,9 +76,9 @@ QAccessibleInterface *Factory(const QString &className, QObject *object)
         return new QAccessibleWidget(widget, QAccessible::Grouping);
     if (className == QLatin1String("StatusLine"))
         return new StatusText(widget);
-    // The text area's own surface: its text is read from the text area.
-    auto *area = qobject_cast<QAbstractScrollArea *>(widget->parentWidget());
-    if (className == QLatin1String("QWidget") && area && area->viewport() == widget)
+    // A text area's own surface and the frames its scroll bars sit in: the
+    // text is read from the text area, and a frame would be a filler.
+    if (className == QLatin1String("QWidget") && qobject_cast<QAbstractScrollArea *>(widget->parentWidget()))
         return new DrawnPart(widget);
     if (className == QLatin1String("ExamplePicture") || className == QLatin1String("SvgPicture"))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
