@@ -277,6 +277,12 @@ std::string DmsAngleText(double degrees)
             seconds += char('0' + centiseconds % 10);
     }
     const bool negative = degrees < 0 && (whole != 0 || count != 0);
-    return (negative ? "-" : "") + DecimalText(whole, 0) + "° " + std::to_string(minutes) + "′ "
-           + seconds + "″";
+    std::string text = negative ? "-" : "";
+    text += DecimalText(whole, 0);
+    text += "° ";
+    text += std::to_string(minutes);
+    text += "′ ";
+    text += seconds;
+    text += "″";
+    return text;
 }
