@@ -29,8 +29,8 @@ void Label(Figure &figure, std::span<const GivenPart> given)
     const std::array<FigureSide *, 3> sides{&figure.a, &figure.b, &figure.c};
     const std::array<FigureAngle *, 3> angles{&figure.A, &figure.B, &figure.C};
     for (int i = 0; i < 3; ++i) {
-        sides[i]->text = "?";
-        angles[i]->text = "?";
+        sides[i]->text.assign(1, '?');
+        angles[i]->text.assign(1, '?');
     }
     for (const GivenPart &part : given) {
         const int i = int(part.part);
