@@ -58,29 +58,15 @@ struct Expected {
     Real heights[3], medians[3], bisectors[3], inradius, circumradius;
 };
 
-// The elements of a triangle scaled by 2^e.
-Expected Scaled(Expected x, int e)
+// A right triangle with whole legs p, q and hypotenuse h, right angle at C,
+// scaled by 2^e.
+Expected Right(Real p, Real q, Real h, int e)
 {
     const Real k = std::ldexp(Real(1), e);
-    for (int i = 0; i < 3; ++i) {
-        x.sides[i] *= k;
-        x.heights[i] *= k;
-        x.medians[i] *= k;
-        x.bisectors[i] *= k;
-    }
-    x.area *= k * k;
-    x.inradius *= k;
-    x.circumradius *= k;
-    return x;
-}
-
-// A right triangle with whole legs p, q and hypotenuse h, right angle at C.
-Expected Right(Real p, Real q, Real h)
-{
     Expected x;
-    x.sides[0] = p, x.sides[1] = q, x.sides[2] = h;
+    x.sides[0] = p * k, x.sides[1] = q * k, x.sides[2] = h * k;
     x.angles[0] = AtanD(p, q), x.angles[1] = AtanD(q, p), x.angles[2] = 90;
-    x.area = p * q / 2;
+    x.area = p * q / 2 * k * k;
     return x;
 }
 
@@ -133,7 +119,7 @@ void AccuracyRows()
     } triples[] = {{"3-4-5", 3, 4, 5}, {"needle", 2 * n + 1, 2 * n * n + 2 * n, 2 * n * n + 2 * n + 1}};
     for (const auto &triple : triples) {
         for (int e : {-332, 0, 332}) {
-            const Expected x = Scaled(Right(triple.p, triple.q, triple.h), e);
+            const Expected x = Right(triple.p, triple.q, triple.h, e);
             const double pa = double(x.sides[0]), pb = double(x.sides[1]), pc = double(x.sides[2]);
             const double angleA = double(x.angles[0]), angleB = double(x.angles[1]);
             const std::string name = std::string(triple.name) + " ×2^" + std::to_string(e) + ", ";
@@ -145,17 +131,12 @@ void AccuracyRows()
         }
     }
     // Isosceles needles and flat triangles with the angle between the equal sides.
-    for (const char *apexText : {"0.000001", "0.001", "60", "179.99", "179.999999"}) {
+    for (const char *apexText : {"0.000001", "179.99", "179.999999"}) {
         const double apex = *ReadNumber(apexText);
         const Real rest = 180 - Real(apex); // exact
         const Expected x = Isosceles(apex < 90 ? SinD(apex / Real(2)) : CosD(rest / 2), SinD(rest / 2), apex, rest);
         const std::string name = std::string("isosceles, apex ") + apexText + "°";
         AddRow(name + ", LAL", Given({{SideB, 1}, {SideC, 1}, {AngleA, apex}}), x);
-        for (int e : {-332, 332}) {
-            const double side = std::ldexp(1.0, e);
-            AddRow(name + " ×2^" + std::to_string(e) + ", LAL",
-                            Given({{SideB, side}, {SideC, side}, {AngleA, apex}}), Scaled(x, e));
-        }
         // The same sides as doubles, the triangle then known by its exact half
         // base (which at 179.999999° rounds to 2: no triangle).
         const double base = double(x.sides[0]);
@@ -308,11 +289,8 @@ void TestGeneral::exactSines_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<double>("expected");
     QTest::newRow("sen 30°") << SinDegrees(30) << 0.5;
-    QTest::newRow("cos 60°") << CosDegrees(60) << 0.5;
-    QTest::newRow("sen 150°") << SinDegrees(150) << 0.5;
     QTest::newRow("cos 120°") << CosDegrees(120) << -0.5;
     QTest::newRow("sen 180°") << SinDegrees(180) << 0.0;
-    QTest::newRow("cos 90°") << CosDegrees(90) << 0.0;
     // Through the solution: ½·4·5·sen 30°.
     QTest::newRow("LAL area with 30°")
         << SolveTriangle(Given({{SideA, 4}, {SideB, 5}, {AngleC, 30}})).triangles[0].area << 5.0;
