@@ -9,7 +9,6 @@
 #include "solution_text.h"
 #include "values.h"
 
-#include <QAccessible>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
