@@ -1,6 +1,7 @@
 // The window for any triangle as a student uses it, offscreen: three parts
 // typed, the other boxes read; both triangles of the ambiguous case; typed
-// values never lost; the copied text and the printed page.
+// values never lost, unreadable ones named; the copied text and the printed
+// page.
 #include "GeneralCases.h"
 #include "Look.h"
 #include "Widgets.h"
@@ -8,7 +9,6 @@
 #include "solution_text.h"
 #include "values.h"
 
-#include <QAccessible>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -88,11 +88,8 @@ private slots:
 
     void solves_data();
     void solves();
-    void threeDataLockTheOthers();
-    void unreadableValue_data();
-    void unreadableValue();
-    void copiesTheSolution();
-    void exportsPdf();
+    void boxStates();
+    void copiesAndExports();
 };
 
 // Each of the general solution's rows typed into the window, part by part:
@@ -102,7 +99,7 @@ void TestResolver::solves_data()
 {
     QTest::addColumn<const general_cases::Row *>("row");
     for (const general_cases::Row &row : general_cases::kRows)
-        if (std::count_if(row.typed.begin(), row.typed.end(), [](const char *t) { return t; }) == 3)
+        if (general_cases::Given(row) == 3)
             QTest::newRow(row.name) << &row;
 }
 
@@ -118,7 +115,6 @@ void TestResolver::solves()
         QCOMPARE(Status().contains("Vacíe primero uno de los ángulos"), QString(row->kase) == "AAA");
         for (int i = 0; i < 6; ++i)
             QVERIFY2(row->typed[i] || (Box(kParts[i])->isReadOnly() && Text(kParts[i]).isEmpty()), kParts[i]);
-        QVERIFY(Text("Área").isEmpty());
         QVERIFY(window->findChild<SvgPicture *>()->Empty());
         return;
     }
@@ -140,19 +136,16 @@ void TestResolver::solves()
             QVERIFY(window->findChild<QPlainTextEdit *>()->toPlainText() != steps);
         }
         const general_cases::Triangle &t = row->triangles[index];
+        const auto near = [](const QString &text, double x) {
+            const std::optional<double> value = ReadNumber(QString(text).remove(u'°').toStdString());
+            return value && qAbs(*value - x) <= 1e-9 * qMax(1.0, qAbs(x));
+        };
         for (int i = 0; i < 6; ++i) {
             const QString text = Text(kParts[i]);
-            if (row->typed[i]) {
-                QCOMPARE(text, QString::fromUtf8(row->typed[i]));
-                continue;
-            }
-            const std::optional<double> value = ReadNumber(QString(text).remove(u'°').toStdString());
-            QVERIFY2(value, qPrintable(text));
-            QVERIFY2(qAbs(*value - t.parts[i]) <= 1e-9 * qMax(1.0, qAbs(t.parts[i])),
-                     qPrintable(QString("%1 = %2, not %3").arg(kParts[i], text).arg(t.parts[i], 0, 'g', 17)));
+            QVERIFY2(row->typed[i] ? text == QString::fromUtf8(row->typed[i]) : near(text, t.parts[i]),
+                     qPrintable(kParts[i] + (" = " + text)));
         }
-        const std::optional<double> area = ReadNumber(Text("Área").toStdString());
-        QVERIFY2(area && qAbs(*area - t.area) <= 1e-9 * qMax(1.0, t.area), qPrintable(Text("Área")));
+        QVERIFY2(near(Text("Área"), t.area), qPrintable(Text("Área")));
         QCOMPARE(Text("Tipo"), QString::fromUtf8(t.type));
         for (const char *name : {"Perímetro", "Semiperímetro", "Altura sobre a", "Mediana de b", "Bisectriz de C",
                                  "Radio inscrito", "Radio circunscrito"})
@@ -164,96 +157,57 @@ void TestResolver::solves()
     }
 }
 
-// A fourth box cannot be typed into; emptying a datum frees the others and
-// keeps every typed value. ("Borrar" is pressed in tst_accessibility.)
-void TestResolver::threeDataLockTheOthers()
+// With three data a fourth box takes no typing; emptying a datum frees the
+// others and keeps every typed value. An unreadable value is marked and
+// named, and nothing is solved until it reads.
+void TestResolver::boxStates()
 {
-    Type({{"Lado a", "3"}, {"Lado b", "4"}});
-    QLineEdit *c = Box("Lado c");
-    QVERIFY(!c->isReadOnly());
-    QVERIFY(!Box("Ángulo A")->isReadOnly());
-    Type("Lado c", "5");
-    for (const char *name : {"Ángulo A", "Ángulo B", "Ángulo C"}) {
-        QLineEdit *box = Box(name);
-        QVERIFY2(box->isReadOnly(), name);
-        QVERIFY(QAccessible::queryAccessibleInterface(box)->state().readOnly);
-        QVERIFY2(!box->text().isEmpty(), name);
-    }
+    Type({{"Lado a", "3"}, {"Lado b", "4"}, {"Lado c", "5"}});
     const QString angleC = Text("Ángulo C");
     Box("Ángulo C")->setFocus();
     QTest::keyClicks(Box("Ángulo C"), "45");
     QCOMPARE(Text("Ángulo C"), angleC);
-    QVERIFY(!QAccessible::queryAccessibleInterface(c)->state().readOnly);
 
     Type("Lado b", "");
-    QCOMPARE(Text("Lado a"), QString("3"));
-    QCOMPARE(Text("Lado c"), QString("5"));
-    for (const char *name : {"Lado b", "Ángulo A", "Ángulo B", "Ángulo C", "Área", "Tipo"})
-        QVERIFY2(Text(name).isEmpty(), name);
+    QCOMPARE(Text("Lado a") + Text("Lado c"), QString("35"));
     for (const char *name : {"Lado b", "Ángulo A", "Ángulo B", "Ángulo C"})
-        QVERIFY2(!Box(name)->isReadOnly(), name);
+        QVERIFY2(!Box(name)->isReadOnly() && Text(name).isEmpty(), name);
+    QVERIFY(Text("Área").isEmpty());
     Type("Ángulo C", "90");
     QVERIFY(Box("Lado b")->isReadOnly());
     QCOMPARE(Text("Lado b"), QString("4"));
-}
 
-// An unreadable value is marked and named; nothing is solved until it reads.
-void TestResolver::unreadableValue_data()
-{
-    QTest::addColumn<Typed>("typed");
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("named");
-    QTest::addColumn<QString>("fixed");
-    QTest::newRow("side with a unit") << Typed{{"Lado a", "12cm"}, {"Lado b", "4"}, {"Lado c", "5"}}
-                                      << "Lado a" << "el lado a" << "3";
-    QTest::newRow("sixty minutes") << Typed{{"Lado a", "3"}, {"Lado b", "4"}, {"Ángulo C", "89°60′"}}
-                                   << "Ángulo C" << "el ángulo C" << "90:0:0";
-    QTest::newRow("fewer than three") << Typed{{"Ángulo B", "4x"}} << "Ángulo B" << "el ángulo B" << "45 30";
-}
-
-void TestResolver::unreadableValue()
-{
-    QFETCH(Typed, typed);
-    QFETCH(QString, box);
-    QFETCH(QString, named);
-    QFETCH(QString, fixed);
-    Type(typed);
-    QVERIFY2(Status().contains(named), qPrintable(Status()));
-    QVERIFY(!Box(box)->accessibleDescription().isEmpty());
+    Type("Lado a", "12cm");
+    QVERIFY2(Status().contains("el lado a"), qPrintable(Status()));
+    QVERIFY(!Box("Lado a")->accessibleDescription().isEmpty());
     QVERIFY(Text("Área").isEmpty());
     QVERIFY(!Named<QPushButton>("Copiar")->isEnabled());
-    Type(box, fixed);
-    QVERIFY2(!Status().contains(named), qPrintable(Status()));
-    QVERIFY(Box(box)->accessibleDescription().isEmpty());
-    QCOMPARE(Text("Área").isEmpty(), typed.size() < 3);
+    Type("Lado a", "3");
+    QVERIFY2(!Status().contains("el lado a"), qPrintable(Status()));
+    QVERIFY(Box("Lado a")->accessibleDescription().isEmpty());
+    QCOMPARE(Text("Área"), QString("6"));
 }
 
-// Ctrl+C copies what sorvani-calc prints, unless a box has a selection.
-void TestResolver::copiesTheSolution()
+// Ctrl+C copies what sorvani-calc prints, unless a box has a selection; the
+// page as pdftotext reads it back: title, data, results, working. (Qt Svg
+// draws the figure's labels as outlines, which hold no text.)
+void TestResolver::copiesAndExports()
 {
-    Type({{"Lado a", "3"}, {"Lado b", "4"}, {"Lado c", "5"}});
+    Type({{"Lado a", "3"}, {"Lado b", "4"}, {"Ángulo C", "90"}});
     QClipboard *clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
     QLineEdit *area = Box("Área");
     area->setFocus();
-    area->deselect();
     QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
     TriangleData given{};
-    given[0] = 3, given[1] = 4, given[2] = 5;
+    given[0] = 3, given[1] = 4, given[5] = 90;
     QCOMPARE(clipboard->text(), QString::fromStdString(SolutionText(SolveTriangle(given), 4, false)));
     area->selectAll();
     QTest::keyClick(area, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(clipboard->text(), QString("6"));
-}
 
-// The page as pdftotext reads it back: title, data, results, working. (Qt Svg
-// draws the figure's labels as outlines, which hold no text.)
-void TestResolver::exportsPdf()
-{
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
     if (pdftotext.isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
-    Type({{"Lado a", "3"}, {"Lado b", "4"}, {"Ángulo C", "90"}});
     QTemporaryDir dir;
     const QString pdf = dir.filePath("pagina.pdf");
     QVERIFY(window->ExportPdf(pdf));
