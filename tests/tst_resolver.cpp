@@ -125,6 +125,7 @@ void TestResolver::solves()
     QRadioButton *second = Named<QRadioButton>("Solución 2");
     QCOMPARE(second->isVisible(), row->count == 2);
     QString figure, steps;
+    QImage drawn;
     for (int index = 0; index < row->count; ++index) {
         if (index == 1) {
             // By keyboard, as a student without a mouse switches.
@@ -133,6 +134,7 @@ void TestResolver::solves()
             QTest::keyClick(first, Qt::Key_Right);
             QVERIFY(second->isChecked());
             QVERIFY(window->findChild<SvgPicture *>()->accessibleDescription() != figure);
+            QVERIFY(window->findChild<SvgPicture *>()->grab().toImage() != drawn);
             QVERIFY(window->findChild<QPlainTextEdit *>()->toPlainText() != steps);
         }
         const general_cases::Triangle &t = row->triangles[index];
@@ -151,6 +153,7 @@ void TestResolver::solves()
                                  "Radio inscrito", "Radio circunscrito"})
             QVERIFY2(ReadNumber(Text(name).toStdString()), name);
         figure = window->findChild<SvgPicture *>()->accessibleDescription();
+        drawn = window->findChild<SvgPicture *>()->grab().toImage();
         steps = window->findChild<QPlainTextEdit *>()->toPlainText();
         QVERIFY(figure.startsWith(QString("Triángulo %1: a = ").arg(QString::fromUtf8(t.type))));
         QVERIFY(!steps.isEmpty());
