@@ -20,7 +20,7 @@ std::string TextAnswer(const Case &kase, const Answer &answer);
 // quote or a line break.
 void AppendCsvField(std::string &out, std::string_view field, char separator);
 
-// A number's text (NumberText, or a value that IsPlainNumber) as a CSV field
+// A number's text (NumberText, or a value that IsPlainNumber, values.h) as a CSV field
 // with decimalMark in place of its ".", so that a spreadsheet reads it as
 // that number.
 void AppendCsvNumber(std::string &out, std::string_view text, char decimalMark);

@@ -59,14 +59,7 @@ double OutOfRangeMagnitude(const char *first, const char *last)
 
 } // namespace
 
-namespace {
-
-struct Reading {
-    double value = 0.0;
-    std::size_t length = 0; // of the text read as the number, blanks before it included; 0 when none
-};
-
-Reading ReadLeadingNumber(std::string_view text)
+double TextValue(std::string_view text)
 {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
@@ -80,28 +73,15 @@ Reading ReadLeadingNumber(std::string_view text)
     const char *last = text.data() + text.size();
     // from_chars would also read "inf" and "nan"; a number starts with a digit or ".".
     if (first == last || !(IsDigit(*first) || *first == '.'))
-        return {};
+        return 0.0;
 
     double value = 0.0;
     const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
     if (error == std::errc::invalid_argument)
-        return {}; // a lone "." or ".e5": no digit
+        return 0.0; // a lone "." or ".e5": no digit
     if (error == std::errc::result_out_of_range)
         value = OutOfRangeMagnitude(first, end);
-    return {negative ? -value : value, std::size_t(end - text.data())};
-}
-
-} // namespace
-
-double TextValue(std::string_view text)
-{
-    return ReadLeadingNumber(text).value;
-}
-
-bool IsPlainNumber(std::string_view text)
-{
-    return !text.empty() && text.front() != ' ' && text.front() != '\t' &&
-           ReadLeadingNumber(text).length == text.size();
+    return negative ? -value : value;
 }
 
 std::string NumberText(double value)

@@ -20,11 +20,6 @@ struct Dms {
 // a number beyond the range of a double reads as plus or minus infinity.
 double TextValue(std::string_view text);
 
-// Whether TextValue reads the whole text as its number: an optional sign,
-// digits with at most one ".", an optional exponent, and nothing else, not
-// even a blank. "12.5", "-3", ".5", "1e400" are; "", "12cm", " 3", "1e" are not.
-bool IsPlainNumber(std::string_view text);
-
 // The text of a result box: at most 15 significant digits, "." as the decimal
 // point, no trailing zeros, exponent form (as "%.15G") at 1E15 and above or
 // below 1E-4 in magnitude.

@@ -217,6 +217,11 @@ std::optional<double> ReadNumber(std::string_view text, DecimalMark mark)
     return ValueOf(text);
 }
 
+bool IsPlainNumber(std::string_view text)
+{
+    return text == TrimmedBlanks(text) && ReadNumber(text, DecimalMark::Point);
+}
+
 std::optional<double> ReadAngle(std::string_view text, DecimalMark mark)
 {
     text = TrimmedBlanks(text);

@@ -24,6 +24,10 @@ enum class DecimalMark {
 // "1,5e3,2", "inf", "nan", or a degrees-minutes-seconds text.
 std::optional<double> ReadNumber(std::string_view text, DecimalMark mark = DecimalMark::PointOrComma);
 
+// Whether `text` is a number with a decimal point and nothing else, not even
+// a blank around it: a value that the windows' reader takes whole.
+bool IsPlainNumber(std::string_view text);
+
 // An angle in decimal degrees: a number as ReadNumber reads it, or degrees,
 // minutes and seconds, "45°30′15″", "45°30'15\"", "45º 30' 15''", "45:30:15"
 // or "45 30 15", where trailing parts may be left out ("45°30′", "45:30") and
