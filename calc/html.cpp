@@ -1,5 +1,6 @@
 #include "html.h"
 
+#include "parts.h"
 #include "values.h"
 
 #include <algorithm>
@@ -89,13 +90,10 @@ std::vector<GivenPart> GivenParts(const CaseRow &row)
 
 std::vector<GivenPart> GivenParts(const ResolverRow &row)
 {
-    constexpr std::string_view kLetters = "abcABC";
     std::vector<GivenPart> given;
     for (const std::string &field : row.parts) {
-        // An answered row's parts read, so each is a letter, "=" and a value.
-        const std::size_t equals = field.find('=');
-        const auto part = TrianglePart(kLetters.find(TrimmedBlanks(std::string_view(field).substr(0, equals)).front()));
-        const std::string_view value = TrimmedBlanks(std::string_view(field).substr(equals + 1));
+        // An answered row's parts read, so each one splits.
+        const auto [part, value] = *SplitPart(field);
         if (IsSide(part))
             given.push_back({part, std::string(value), true});
         else if (ReadNumber(value))
