@@ -222,7 +222,7 @@ bool CloseFile(std::FILE *file, std::string_view path)
     const bool failed = std::ferror(file) != 0;
     if (std::fclose(file) == 0 && !failed)
         return true;
-    std::fprintf(stderr, "sorvani-calc: no se pudo escribir «%.*s»: %s\n", int(path.size()), path.data(),
+    std::fprintf(stderr, "sorvani-calc: no se puede escribir «%.*s»: %s\n", int(path.size()), path.data(),
                  std::strerror(errno));
     return false;
 }
@@ -285,15 +285,11 @@ int WriteSvg(const std::optional<std::string> &svg, std::string_view path)
                       "cada ángulo esté entre 0 y 180 grados\n");
         return kRefused;
     }
-    std::FILE *file = std::fopen(std::string(path).c_str(), "wb");
-    bool written = file && std::fwrite(svg->data(), 1, svg->size(), file) == svg->size();
-    written = file && std::fclose(file) == 0 && written;
-    if (!written) {
-        std::fprintf(stderr, "sorvani-calc: no se puede escribir «%.*s»: %s\n", int(path.size()), path.data(),
-                     std::strerror(errno));
+    std::FILE *file = CreateFile(path);
+    if (!file)
         return kWrongUse;
-    }
-    return kSolved;
+    std::fwrite(svg->data(), 1, svg->size(), file);
+    return CloseFile(file, path) ? kSolved : kWrongUse;
 }
 
 int WriteFigure(const Case &kase, const Answer &answer, std::string_view path)

@@ -15,6 +15,17 @@ namespace calc {
 
 namespace {
 
+// Control characters of a message made visible, so that they cannot upset a
+// terminal.
+std::string Printable(std::string text)
+{
+    for (char &c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    }
+    return text;
+}
+
 // A field as a message quotes it: short, and with no control character that
 // could upset a terminal.
 std::string Shown(std::string_view field)
@@ -23,9 +34,7 @@ std::string Shown(std::string_view field)
     std::size_t end = std::min(field.size(), kLongest);
     while (end > 0 && end < field.size() && (static_cast<unsigned char>(field[end]) & 0xC0) == 0x80)
         --end; // not in the middle of a character
-    std::string shown;
-    for (const char c : field.substr(0, end))
-        shown += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+    std::string shown = Printable(std::string(field.substr(0, end)));
     if (end < field.size())
         shown += "…";
     return shown;
@@ -61,17 +70,6 @@ std::string UnknownCase(std::string_view name)
     }
     text.resize(text.size() - 2);
     return text + " y " + std::string(kResolverName) + ")";
-}
-
-// Control characters of a message made visible, so that they cannot upset a
-// terminal.
-std::string Printable(std::string text)
-{
-    for (char &c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            c = '?';
-    }
-    return text;
 }
 
 bool IsBlank(const Record &record)

@@ -56,12 +56,6 @@ std::string NameText(ResultName name)
     return text;
 }
 
-std::string Capitalized(std::string name)
-{
-    name[0] = char(name[0] - 'a' + 'A'); // "el …", "la …"
-    return name;
-}
-
 // "4.33E+401": x·2^exponent, for a number that a double cannot hold.
 std::string MagnitudeText(double x, long exponent)
 {

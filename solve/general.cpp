@@ -19,13 +19,6 @@ TrianglePart Side(int i) { return TrianglePart(i); }
 TrianglePart Angle(int i) { return TrianglePart(3 + i); }
 std::string Letter(int part) { return std::string(kLetters[part]); }
 
-std::string Capitalized(std::string_view name)
-{
-    std::string text(name);
-    text[0] = char(text[0] - 'a' + 'A'); // every name starts with "el"
-    return text;
-}
-
 // A number of a reason.
 std::string Shown(double x)
 {

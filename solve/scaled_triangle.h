@@ -31,6 +31,15 @@ struct ScaledTriangle {
     }
 };
 
+// A name that opens a reason: "el lado a" as "El lado a", "la altura…" as
+// "La altura…".
+inline std::string Capitalized(std::string_view name)
+{
+    std::string text(name);
+    text[0] = char(text[0] - 'a' + 'A');
+    return text;
+}
+
 // Every element of `triangle` from `scaled` (the given parts copied exactly
 // from `given`), or the reason why one of them falls outside the doubles.
 std::string CompleteTriangle(const ScaledTriangle &scaled, const TriangleData &given,
