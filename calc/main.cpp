@@ -5,6 +5,7 @@
 #include "case_figure.h"
 #include "cases.h"
 #include "figure.h"
+#include "generate.h"
 #include "html.h"
 #include "numeric.h"
 #include "output.h"
@@ -20,7 +21,10 @@
 #include <charconv>
 #include <clocale>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
+#include <limits>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,7 +67,9 @@ std::string Usage()
     }
     text += "     sorvani-calc [OPCIONES] resolver PARTE=VALOR PARTE=VALOR PARTE=VALOR\n";
     text += "     sorvani-calc [--separador ;|,] [--decimales N] --lote HOJA.csv   (o - para la entrada estándar)\n"
-            "     sorvani-calc --lote HOJA.csv [--informe F.html] [--enunciado F.html] [--titulo TÍTULO]\n";
+            "     sorvani-calc --lote HOJA.csv [--informe F.html] [--enunciado F.html] [--titulo TÍTULO]\n"
+            "     sorvani-calc [--semilla N] [--casos LISTA] [--versiones K] [--separador ;|,]\n"
+            "                  [--informe F.html] [--enunciado F.html] [--titulo TÍTULO] generar CANTIDAD\n";
     return text;
 }
 
@@ -200,6 +206,7 @@ int Finish(int status)
 // or the answer key and the problem sheet in their files instead.
 struct SheetRun {
     std::string_view path;
+    const std::string *text = nullptr; // the worksheet itself, instead of the file at path
     CsvFormat format = kSpanishCsv;
     int decimals = kDefaultDecimals;
     const std::string_view *key = nullptr;      // --informe
@@ -230,8 +237,8 @@ bool CloseFile(std::FILE *file, std::string_view path)
 int RunWorksheet(const SheetRun &run)
 {
     const std::string_view path = run.path;
-    std::FILE *file = stdin;
-    if (path != "-") {
+    std::FILE *file = run.text ? nullptr : stdin;
+    if (file && path != "-") {
         file = std::fopen(std::string(path).c_str(), "rb");
         if (!file) {
             std::fprintf(stderr, "sorvani-calc: no se puede leer «%.*s»: %s\n", int(path.size()), path.data(),
@@ -245,12 +252,14 @@ int RunWorksheet(const SheetRun &run)
     if ((run.key && !keyFile) || (run.problems && !problemsFile)) {
         if (keyFile)
             std::fclose(keyFile);
-        if (file != stdin)
+        if (file && file != stdin)
             std::fclose(file);
         return kWrongUse;
     }
 
-    FileSource source(file);
+    FileSource fileSource(file);
+    TextSource textSource(run.text ? std::string_view(*run.text) : std::string_view());
+    ByteSource &source = file ? static_cast<ByteSource &>(fileSource) : textSource;
     FileSink out(stdout), problems(stderr);
     FileSink keyOut(keyFile), problemsOut(problemsFile);
     CsvAnswers csv(out, run.format, run.decimals);
@@ -264,9 +273,9 @@ int RunWorksheet(const SheetRun &run)
     if (writers.empty())
         writers.push_back(&csv);
     const WorksheetSummary summary = ReadWorksheet(source, writers, problems, run.format);
-    const bool failed = source.Failed();
+    const bool failed = file && fileSource.Failed();
     const int error = errno;
-    if (file != stdin)
+    if (file && file != stdin)
         std::fclose(file);
     bool written = !keyFile || CloseFile(keyFile, *run.key);
     written = (!problemsFile || CloseFile(problemsFile, *run.problems)) && written;
@@ -276,6 +285,27 @@ int RunWorksheet(const SheetRun &run)
         return Finish(kWrongUse);
     }
     return Finish(summary.bad > 0 || !written ? kWrongUse : kSolved);
+}
+
+// The generated sheet on standard output; first its answer key and problem
+// sheet, written as --lote writes them from the sheet's own text, so that a
+// file that cannot be written leaves standard output empty.
+int RunGenerate(const generator::Request &request, bool seedDrawn, SheetRun run)
+{
+    const generator::Sheet sheet = generator::Generate(request);
+    if (!sheet.problem.empty())
+        return WrongUse(sheet.problem);
+    const std::string text = SheetText(sheet, run.format);
+    if (run.key || run.problems) {
+        run.text = &text;
+        const int status = RunWorksheet(run);
+        if (status != kSolved)
+            return status;
+    }
+    if (seedDrawn)
+        Print(stderr, "semilla: " + std::to_string(request.seed) + "\n");
+    Print(stdout, text);
+    return Finish(kSolved);
 }
 
 int WriteSvg(const std::optional<std::string> &svg, std::string_view path)
@@ -364,6 +394,8 @@ int main(int argc, char **argv)
     const std::string_view *separator = nullptr;
     const std::string_view *title = nullptr;
     SheetRun run;
+    generator::Request request;
+    bool seedGiven = false, casesGiven = false, versionsGiven = false;
     std::size_t next = 0;
     // Options come before the case name; after it every argument is a value.
     for (; next < args.size(); ++next) {
@@ -424,6 +456,32 @@ int main(int argc, char **argv)
             if (!IsUtf8(*title))
                 return WrongUse("el título no es texto UTF-8");
             run.title = *title;
+        } else if (arg == "--semilla" || arg == "--casos" || arg == "--versiones") {
+            bool &given = arg == "--semilla" ? seedGiven : arg == "--casos" ? casesGiven : versionsGiven;
+            if (given)
+                return WrongUse(std::string(arg) + " se da una sola vez");
+            if (next + 1 == args.size())
+                return WrongUse("falta el valor tras " + std::string(arg));
+            given = true;
+            const std::string_view value = args[++next];
+            if (arg == "--semilla") {
+                const std::optional<std::uint64_t> seed = ReadWhole(value, 0, std::numeric_limits<std::uint64_t>::max());
+                if (!seed)
+                    return WrongUse("--semilla va de 0 a 18446744073709551615, no «" + std::string(value) + "»");
+                request.seed = *seed;
+            } else if (arg == "--casos") {
+                std::string problem;
+                const std::optional<std::vector<TriangleCase>> cases = ReadCaseList(value, problem);
+                if (!cases)
+                    return WrongUse(problem);
+                request.cases = *cases;
+            } else {
+                const std::optional<std::uint64_t> versions = ReadWhole(value, 1, generator::kMaxVersions);
+                if (!versions)
+                    return WrongUse("--versiones va de 1 a " + std::to_string(generator::kMaxVersions) + ", no «"
+                                    + std::string(value) + "»");
+                request.versions = int(*versions);
+            }
         } else if (arg.starts_with('-') && arg != "-") {
             return WrongUse("opción desconocida «" + std::string(arg) + "»");
         } else {
@@ -431,6 +489,34 @@ int main(int argc, char **argv)
         }
     }
 
+    const bool generate = !sheet && next < args.size() && NamesCommand(args[next], kGenerateName);
+    if ((seedGiven || casesGiven || versionsGiven) && !generate)
+        return WrongUse("--semilla, --casos y --versiones son para generar");
+    if (generate) {
+        if (json || svg || steps)
+            return WrongUse("generar escribe una hoja: --json, --svg y --pasos no van con él");
+        if (title && !run.key && !run.problems)
+            return WrongUse("--titulo es para --informe y --enunciado");
+        if (run.key && run.problems && *run.key == *run.problems)
+            return WrongUse("--informe y --enunciado van en ficheros distintos");
+        if (next + 1 == args.size())
+            return WrongUse("falta la cantidad de problemas tras generar");
+        if (next + 2 < args.size())
+            return WrongUse("sobra «" + std::string(args[next + 2]) + "» tras la cantidad de problemas");
+        const std::optional<std::uint64_t> count = ReadWhole(args[next + 1], 1, generator::kMaxProblems);
+        if (!count)
+            return WrongUse("la cantidad de problemas va de 1 a " + std::to_string(generator::kMaxProblems)
+                            + ", no «" + std::string(args[next + 1]) + "»");
+        request.count = int(*count);
+        if (!seedGiven) {
+            // Drawn only here: the sheet itself comes from the seed alone.
+            std::random_device device;
+            request.seed = std::uint64_t(device()) << 32 | device();
+        }
+        run.format = separator && *separator == "," ? kInternationalCsv : kSpanishCsv;
+        run.decimals = decimals.value_or(kDefaultDecimals);
+        return RunGenerate(request, !seedGiven, run);
+    }
     if (sheet) {
         if (next < args.size())
             return WrongUse("sobra «" + std::string(args[next]) + "» tras la hoja");

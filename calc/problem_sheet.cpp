@@ -38,14 +38,15 @@ void Label(Figure &figure, std::span<const GivenPart> given)
     }
 }
 
+constexpr std::string_view kStudent = "<p class=\"alumno\">Nombre: ______________________________ Fecha: ____________</p>\n";
+
 } // namespace
 
 ProblemSheet::ProblemSheet(ByteSink &out, std::string_view title) : out_(out), title_(title) {}
 
 void ProblemSheet::Start()
 {
-    out_.Write(PageStart(title_, "problemas", kStyle)
-               + "<p class=\"alumno\">Nombre: ______________________________ Fecha: ____________</p>\n");
+    out_.Write(PageStart(title_, "problemas", kStyle) + std::string(kStudent));
 }
 
 // A problem with no triangle is shown without a sketch: the class may well be
@@ -87,6 +88,24 @@ void ProblemSheet::Problem(const std::vector<GivenPart> &given, std::optional<Fi
     }
     html_ += "<div class=\"trabajo\"></div>\n</div>\n<p>Respuesta:</p>\n</section>\n";
     out_.Write(html_);
+    begun_ = true;
+}
+
+// Each version is handed out apart: on its own pages, under the title and
+// with a line for the name, numbered from 1.
+void ProblemSheet::Version(const Record &, std::string_view label)
+{
+    html_.clear();
+    if (begun_) {
+        html_ += "<h1 class=\"salto\">";
+        AppendEscaped(html_, title_);
+        html_ += "</h1>\n";
+        html_ += kStudent;
+    }
+    AppendVersionHeading(html_, label, false);
+    out_.Write(html_);
+    begun_ = true;
+    problems_ = 0;
 }
 
 void ProblemSheet::End()
