@@ -114,6 +114,12 @@ std::string Help()
             "  --decimales N  resolver y las filas resolver de una hoja: decimales de los resultados\n"
             "                 y los pasos, de 0 a 15 (4 si no se dice; los segundos llevan siempre dos)\n"
             "  --pasos        resolver: los pasos del cálculo bajo cada solución\n"
+            "  --semilla N    generar: la misma hoja para la misma N (de 0 a 2^64-1); sin ella se\n"
+            "                 sortea y se escribe en la salida de errores (\"semilla: N\")\n"
+            "  --casos LISTA  generar: los casos, por turno, separados por comas (LLL,LAL,ALA,LAA,LLA,\n"
+            "                 todos si no se dice; uno nombrado dos veces sale el doble)\n"
+            "  --versiones K  generar: K versiones de la hoja (de 1 a 26), cada una tras su fila\n"
+            "                 \"versión;A\", \"versión;B\"…, con los mismos casos en el mismo orden\n"
             "  --help         esta ayuda\n"
             "  --version      la versión\n"
             "\nSalida: una línea por resultado, con las etiquetas y unidades de la ventana:\n";
@@ -170,7 +176,16 @@ std::string Help()
             "de cada uno a, b, c, A, B, C (grados decimales), área, perímetro, r y R, con\n"
             "--decimales decimales; sin triángulo, el caso, 0, \"Sin solución\" y el motivo. Una fila\n"
             "resolver con una parte desconocida o repetida, sin tres partes o con un valor que no\n"
-            "se lee no se responde.\n";
+            "se lee no se responde. Una fila \"versión;A\" marca el comienzo de una versión: se\n"
+            "repite en la respuesta, y --informe y --enunciado empiezan la versión en otra página.\n"
+            "\ngenerar CANTIDAD (de 1 a 10000) escribe una hoja de problemas nuevos, filas resolver\n"
+            "que --lote lee: lados enteros de 2 a 40, ángulos enteros de 10 a 150 grados, con letras\n"
+            "y orden al azar. Cada problema se resuelve antes de darlo: sus triángulos tienen\n"
+            "ángulos de al menos 10 grados y lados de como mucho 60; en LLA el lado opuesto al\n"
+            "ángulo se aparta al menos un 5 % de la altura y del otro lado, y se turnan los\n"
+            "problemas con dos, uno y ningún triángulo (de uno, también con el ángulo recto u\n"
+            "obtuso). Ningún triángulo sale dos veces en una versión. Con --informe y --enunciado\n"
+            "escribe además las soluciones y el enunciado de la hoja.\n";
     const CsvLimits limits;
     text += "Una fila de más de " + std::to_string(limits.fields) + " campos, con un campo de más de " +
             std::to_string(limits.fieldBytes) + " bytes, de más de " + std::to_string(limits.rowBytes) +
@@ -180,7 +195,8 @@ std::string Help()
             "  0  resuelto; en --lote, todas las filas leídas y respondidas (con avisos o sin ellos)\n"
             "  1  dato rechazado o cálculo imposible (sin --json el mensaje va a la salida de errores);\n"
             "     en resolver, ningún triángulo o un valor fuera de rango\n"
-            "  2  uso incorrecto, hoja o fichero ilegible, o alguna fila de la hoja sin respuesta\n"
+            "  2  uso incorrecto (también generar con más triángulos LLL de los que hay), hoja o\n"
+            "     fichero ilegible, o alguna fila de la hoja sin respuesta\n"
             "     (caso desconocido, número de valores equivocado, fila ilegible: se nombra la fila\n"
             "     y se responden todas las demás)\n";
     return text;
