@@ -921,7 +921,7 @@ private slots:
             const QByteArray html = file.readAll();
             QCOMPARE(html.count("<section class=\"problema\">"), 10);
             QCOMPARE(html.count("<h2>Problema 5"), 2);
-            QVERIFY(html.indexOf("Versión A</h2>") < html.indexOf("Versión B</h2>"));
+            QVERIFY(html.indexOf("Versión A</") < html.indexOf("Versión B</"));
         }
         const QString chromium = QStandardPaths::findExecutable("chromium");
         if (chromium.isEmpty() || QStandardPaths::findExecutable("pdftotext").isEmpty())
@@ -933,8 +933,10 @@ private slots:
                 const auto page = std::find_if(pages.begin(), pages.end(),
                                                [&](const QString &p) { return p.contains("Versión " + letter); });
                 QVERIFY2(page != pages.end(), qPrintable(path + ": Versión " + letter));
-                const QString before = page->section("Versión " + letter, 0, 0);
-                QVERIFY2(!before.contains("Problema"), qPrintable(path + ": " + before));
+                // Its page's first problem is its first: no problem of the
+                // version before shares the page.
+                const QRegularExpressionMatch first = QRegularExpression("Problema \\d+").match(*page);
+                QCOMPARE(first.captured(), "Problema 1");
                 if (path == problems)
                     QCOMPARE(page->trimmed().section(u'\n', 0, 0), "Examen");
             }
