@@ -184,8 +184,9 @@ std::string Help()
             "ángulos de al menos 10 grados y lados de como mucho 60; en LLA el lado opuesto al\n"
             "ángulo se aparta al menos un 5 % de la altura y del otro lado, y se turnan los\n"
             "problemas con dos, uno y ningún triángulo (de uno, también con el ángulo recto u\n"
-            "obtuso). Ningún triángulo sale dos veces en una versión. Con --informe y --enunciado\n"
-            "escribe además las soluciones y el enunciado de la hoja.\n";
+            "obtuso). Ningún triángulo sale dos veces en una versión, y cada versión evita los de\n"
+            "las anteriores mientras haya otros. Con --informe y --enunciado escribe además las\n"
+            "soluciones y el enunciado de la hoja.\n";
     const CsvLimits limits;
     text += "Una fila de más de " + std::to_string(limits.fields) + " campos, con un campo de más de " +
             std::to_string(limits.fieldBytes) + " bytes, de más de " + std::to_string(limits.rowBytes) +

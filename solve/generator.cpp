@@ -17,6 +17,9 @@ constexpr double kSlack = 1e-9;
 // Draws a problem may take before the sheet is given up: far more than any
 // kind needs while distinct triangles of it remain.
 constexpr int kMaxDraws = 200000;
+// Draws in which a triangle of an earlier version is refused too: plenty while
+// the kind has many triangles left, and little time lost when it has few.
+constexpr int kFreshDraws = 64;
 
 TrianglePart Side(int i) { return TrianglePart(i); }
 TrianglePart Angle(int i) { return TrianglePart(3 + i); }
@@ -30,9 +33,8 @@ bool Acute(Kind kind)
 // order, to a millionth. A problem with no triangle is its data.
 using Key = std::array<long long, 4>;
 
-Key TriangleKey(const SolvedTriangle &t)
+Key SidesKey(std::array<double, 3> sides)
 {
-    std::array<double, 3> sides = t.sides;
     std::ranges::sort(sides);
     return {0, std::llround(sides[0] * 1e6), std::llround(sides[1] * 1e6), std::llround(sides[2] * 1e6)};
 }
@@ -41,7 +43,7 @@ std::vector<Key> Keys(const Problem &problem, const TriangleSolution &solution)
 {
     std::vector<Key> keys;
     for (int i = 0; i < solution.count; ++i)
-        keys.push_back(TriangleKey(solution.triangles[std::size_t(i)]));
+        keys.push_back(SidesKey(solution.triangles[std::size_t(i)].sides));
     if (keys.empty()) {
         // LLA: the angle, the side opposite it, the other side.
         std::array<int, 3> data{};
@@ -192,30 +194,34 @@ TriangleData DataOf(const Problem &problem)
     return data;
 }
 
-bool KeepsRules(const Problem &problem)
+namespace {
+
+// The solution of a problem that keeps every rule of its kind; nothing for
+// one that does not.
+std::optional<TriangleSolution> Checked(const Problem &problem)
 {
     for (const GivenValue &given : problem.parts) {
         const bool side = IsSide(given.part);
         if (given.value < (side ? kMinSide : kMinAngle) || given.value > (side ? kMaxSide : kMaxAngle))
-            return false;
+            return std::nullopt;
     }
     const TriangleData data = DataOf(problem);
     if (CaseOf(data) != problem.kase)
-        return false;
+        return std::nullopt;
     const TriangleSolution solution = SolveTriangle(data);
     if (solution.count != Solutions(problem.kind))
-        return false;
+        return std::nullopt;
     for (int i = 0; i < solution.count; ++i) {
         const SolvedTriangle &t = solution.triangles[std::size_t(i)];
         for (int k = 0; k < 3; ++k) {
             if (t.angles[std::size_t(k)] < kMinSolvedAngle - kSlack || t.sides[std::size_t(k)] > kMaxSolvedSide + kSlack)
-                return false;
+                return std::nullopt;
         }
     }
     if (problem.kase != TriangleCase::LLA)
-        return problem.kind == Kind::One;
+        return problem.kind == Kind::One ? std::optional(solution) : std::nullopt;
     if (problem.kind == Kind::One)
-        return false;
+        return std::nullopt;
     // X the angle, x the side opposite it, y the other side.
     int angle = 0, opposite = 0, other = 0;
     for (const GivenValue &given : problem.parts) {
@@ -228,7 +234,16 @@ bool KeepsRules(const Problem &problem)
     }
     const double height = other * SinDegrees(angle);
     const auto apart = [](double u, double v) { return std::fabs(u - v) >= kLlaMargin * std::max(u, v); };
-    return (angle < 90) == Acute(problem.kind) && apart(opposite, height) && apart(opposite, other);
+    if ((angle < 90) != Acute(problem.kind) || !apart(opposite, height) || !apart(opposite, other))
+        return std::nullopt;
+    return solution;
+}
+
+} // namespace
+
+bool KeepsRules(const Problem &problem)
+{
+    return Checked(problem).has_value();
 }
 
 Sheet Generate(const Request &request)
@@ -250,9 +265,11 @@ Sheet Generate(const Request &request)
     }
     const std::vector<Planned> plan = Plan(request.cases, request.count);
     const auto threeSides = std::ranges::count(plan, TriangleCase::LLL, &Planned::kase);
+    // Listed once: the rules do not change between sheets.
+    static const std::vector<std::array<int, 3>> kPool = ThreeSidePool();
     std::vector<std::array<int, 3>> pool;
     if (threeSides > 0) {
-        pool = ThreeSidePool();
+        pool = kPool;
         if (std::size_t(threeSides) > pool.size()) {
             sheet.problem = "no hay más de " + std::to_string(pool.size())
                             + " triángulos LLL distintos con estas reglas, y la hoja pide "
@@ -262,15 +279,23 @@ Sheet Generate(const Request &request)
     }
 
     Random random(request.seed);
+    // Versions are drawn apart, and each avoids the triangles of the earlier
+    // ones while others are easily found, so that neighbours share none.
+    std::set<Key> earlier;
     for (int version = 0; version < request.versions; ++version) {
         std::set<Key> used;
-        std::vector<std::array<int, 3>> left = pool;
+        std::set<int> spent; // kinds that found no triangle apart from earlier versions
+        std::vector<std::array<int, 3>> fresh, stale;
+        for (const std::array<int, 3> &sides : pool)
+            (earlier.contains(SidesKey({double(sides[0]), double(sides[1]), double(sides[2])})) ? stale : fresh)
+                .push_back(sides);
         std::vector<Problem> problems;
         for (const Planned &planned : plan) {
             bool found = false;
             for (int draw = 0; draw < kMaxDraws && !found; ++draw) {
                 std::optional<Problem> problem;
                 if (planned.kase == TriangleCase::LLL) {
+                    std::vector<std::array<int, 3>> &left = fresh.empty() ? stale : fresh;
                     if (left.empty())
                         break;
                     const std::size_t pick = std::size_t(random.Between(0, int(left.size()) - 1));
@@ -285,14 +310,23 @@ Sheet Generate(const Request &request)
                 } else {
                     problem = Draw(planned.kase, planned.kind, random);
                 }
-                if (!problem || !KeepsRules(*problem))
+                const std::optional<TriangleSolution> solution = problem ? Checked(*problem) : std::nullopt;
+                if (!solution)
                     continue;
-                const std::vector<Key> keys = Keys(*problem, SolveTriangle(DataOf(*problem)));
-                if (std::ranges::any_of(keys, [&](const Key &key) { return used.contains(key); }))
+                const std::vector<Key> keys = Keys(*problem, *solution);
+                // Three sides avoid earlier versions by the order of their
+                // draw; a kind with no fresh triangle left stops trying.
+                const int kind = int(planned.kase) * 8 + int(planned.kind);
+                const bool avoid = draw < kFreshDraws && planned.kase != TriangleCase::LLL && !spent.contains(kind);
+                if (std::ranges::any_of(keys, [&](const Key &key) {
+                        return used.contains(key) || (avoid && earlier.contains(key));
+                    }))
                     continue;
                 used.insert(keys.begin(), keys.end());
                 problems.push_back(*problem);
                 found = true;
+                if (!avoid)
+                    spent.insert(kind);
             }
             if (!found) {
                 sheet.problem = "no quedan bastantes triángulos " + CaseName(planned.kase)
@@ -301,6 +335,7 @@ Sheet Generate(const Request &request)
                 return sheet;
             }
         }
+        earlier.insert(used.begin(), used.end());
         sheet.versions.push_back(std::move(problems));
     }
     return sheet;

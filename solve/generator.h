@@ -78,7 +78,8 @@ struct Sheet {
 };
 
 // Every version follows Plan; no two problems of a version are the same
-// triangle (or, without one, the same data). Empty versions and a problem
+// triangle (or, without one, the same data), and a version avoids the
+// triangles of the earlier ones while its kind has others. Empty versions and a problem
 // when the request is out of range or asks for more distinct triangles of a
 // kind than there are.
 Sheet Generate(const Request &request);

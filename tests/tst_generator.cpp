@@ -175,8 +175,9 @@ private slots:
     }
 
     // 100 seeds: every version follows the plan, every problem keeps the
-    // rules, no triangle twice in a version; over the seeds, the letters and
-    // the order of the parts take every form the case has.
+    // rules, no triangle twice in a version nor in two versions; over the
+    // seeds, the letters and the order of the parts take every form the case
+    // has.
     void rules()
     {
         QFETCH(std::vector<TriangleCase>, cases);
@@ -189,6 +190,7 @@ private slots:
             const Sheet sheet = Generate({seed * 0x9e3779b97f4a7c15u, count, versions, cases});
             QVERIFY2(sheet.problem.empty(), sheet.problem.c_str());
             QCOMPARE(int(sheet.versions.size()), versions);
+            std::vector<Key> everyVersion;
             for (const std::vector<Problem> &version : sheet.versions) {
                 QCOMPARE(int(version.size()), count);
                 std::vector<Key> keys;
@@ -208,7 +210,12 @@ private slots:
                 std::ranges::sort(keys);
                 QVERIFY2(std::ranges::adjacent_find(keys) == keys.end(),
                          qPrintable(QStringLiteral("seed %1: a triangle twice").arg(seed)));
+                everyVersion.insert(everyVersion.end(), keys.begin(), keys.end());
             }
+            // Sheets this small leave each version triangles of its own.
+            std::ranges::sort(everyVersion);
+            QVERIFY2(std::ranges::adjacent_find(everyVersion) == everyVersion.end(),
+                     qPrintable(QStringLiteral("seed %1: a triangle in two versions").arg(seed)));
         }
         // Each case with every naming of its parts and every order.
         const std::map<TriangleCase, std::pair<std::size_t, std::size_t>> forms{
