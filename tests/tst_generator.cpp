@@ -1,7 +1,7 @@
 // The generator of fresh problems: over 100 seeds a sheet, each problem with
 // the triangles its kind promises and every rule of a problem a teacher would
-// set, checked here apart from the generator's own checks; the same seed gives
-// the same sheet; the limits of a request; the bounded draws.
+// set, checked here apart from the generator's own checks; more versions keep
+// the earlier ones; the limits of a request; the bounded draws.
 #include "general.h"
 #include "generator.h"
 
@@ -125,14 +125,6 @@ bool Same(const Problem &p, const Problem &q)
                                  [](const GivenValue &u, const GivenValue &v) { return u.part == v.part && u.value == v.value; });
 }
 
-bool Same(const Sheet &s, const Sheet &t)
-{
-    return s.problem == t.problem
-           && std::ranges::equal(s.versions, t.versions, [](const auto &u, const auto &v) {
-                  return std::ranges::equal(u, v, [](const Problem &p, const Problem &q) { return Same(p, q); });
-              });
-}
-
 // Which parts a problem names, and in which order sides and angles come.
 QString Letters(const Problem &problem)
 {
@@ -229,16 +221,13 @@ private slots:
         QVERIFY(ascending < threeSides / 3 + 1);
     }
 
-    // The seed alone makes the sheet: twice the same, another seed another
-    // sheet; more versions leave the first ones as they were.
+    // More versions leave the first ones as they were, so a teacher who adds
+    // one keeps the sheets handed out (the same seed twice, and other seeds,
+    // tst_calc runs through the command).
     void reproducible()
     {
         const Request request{2026, 40, 2};
         const Sheet sheet = Generate(request);
-        QVERIFY(Same(sheet, Generate(request)));
-        Request other = request;
-        other.seed = 2027;
-        QVERIFY(!Same(sheet, Generate(other)));
         Request more = request;
         more.versions = 3;
         const Sheet longer = Generate(more);
