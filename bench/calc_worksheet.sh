@@ -3,8 +3,9 @@
 # not given) that mixes the three cases with refused rows, failures, quoted
 # values and decimal commas, and one of as many resolver rows; how long the
 # answer key (--informe) and the problem sheet (--enunciado) of a worksheet of
-# 1,000 rows take; and the largest resident memory for each worksheet and for
-# one ten times as long, which shows whether the memory grows with it.
+# 1,000 rows take; how long generar takes for a sheet of 10,000 problems; and
+# the largest resident memory for each worksheet and for one ten times as long,
+# which shows whether the memory grows with it.
 #
 #   bench/calc_worksheet.sh [ROWS]
 #
@@ -95,3 +96,4 @@ time_it "sorvani-calc --enunciado, the same 1000 rows:" --lote "$work/key.csv" -
 echo "their sizes: $(du -k "$work/key.html" | cut -f1) KiB and $(du -k "$work/problems.html" | cut -f1) KiB;" \
      "largest resident memory writing both: $(rss --lote "$work/key.csv" --informe /dev/null --enunciado /dev/null) KiB" \
      "for 1000 rows, $(rss --lote "$work/key-long.csv" --informe /dev/null --enunciado /dev/null) KiB for 10000"
+time_it "sorvani-calc generar, 10000 problems:" --semilla 1 generar 10000

@@ -135,6 +135,7 @@ void AnswerKey::Begin(const Record &record, const std::string &words)
 
 void AnswerKey::Finish()
 {
+    begun_ = true;
     html_ += "</section>\n";
     out_.Write(html_);
 }
@@ -176,6 +177,16 @@ void AnswerKey::Write(const ResolverRow &row)
         html_ += "</div>\n";
     }
     Finish();
+}
+
+// Each version on its pages, numbered from 1 as its problem sheet is.
+void AnswerKey::Version(const Record &, std::string_view label)
+{
+    html_.clear();
+    AppendVersionHeading(html_, label, begun_);
+    out_.Write(html_);
+    begun_ = true;
+    problems_ = 0;
 }
 
 void AnswerKey::End()

@@ -17,6 +17,7 @@ public:
     void Start() override;
     void Write(const CaseRow &row) override;
     void Write(const ResolverRow &row) override;
+    void Version(const Record &record, std::string_view label) override;
     void End() override;
 
 private:
@@ -26,7 +27,8 @@ private:
     ByteSink &out_;
     std::string title_;
     int decimals_;
-    std::size_t problems_ = 0;
+    std::size_t problems_ = 0; // of this version
+    bool begun_ = false;       // a problem or a version written
     std::string html_; // the problem being written, reused
 };
 

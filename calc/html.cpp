@@ -21,6 +21,8 @@ body { margin: 0; }
 @media screen { body { max-width: 180mm; margin: 8mm auto; } }
 h1 { font-size: 17pt; margin: 0 0 1mm; }
 h2 { font-size: 12pt; margin: 0 0 1.5mm; }
+h2.version { font-size: 14pt; margin: 0 0 2mm; }
+.salto { break-before: page; page-break-before: always; }
 h2 .nota { font-size: 8.5pt; font-weight: normal; color: #606060; margin-left: 3mm; }
 p { margin: 0 0 1.5mm; }
 .subtitulo { margin: 0 0 3mm; color: #404040; }
@@ -127,6 +129,13 @@ void AppendProblemHeading(std::string &out, std::size_t number, std::string_view
         AppendEscaped(out, note);
         out += "</span>";
     }
+    out += "</h2>\n";
+}
+
+void AppendVersionHeading(std::string &out, std::string_view label, bool newPage)
+{
+    out += newPage ? "<h2 class=\"version salto\">Versión " : "<h2 class=\"version\">Versión ";
+    AppendEscaped(out, label);
     out += "</h2>\n";
 }
 

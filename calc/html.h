@@ -46,4 +46,7 @@ std::string ProblemWords(std::span<const GivenPart> parts);
 // "<h2>Problema 3</h2>", optionally with a note beside the number.
 void AppendProblemHeading(std::string &out, std::size_t number, std::string_view note = {});
 
+// "Versión A" over a version of the sheet; on a new page when `newPage`.
+void AppendVersionHeading(std::string &out, std::string_view label, bool newPage);
+
 } // namespace calc

@@ -5,6 +5,7 @@
 #include "case_figure.h"
 #include "cases.h"
 #include "figure.h"
+#include "generate.h"
 #include "html.h"
 #include "numeric.h"
 #include "output.h"
@@ -20,7 +21,10 @@
 #include <charconv>
 #include <clocale>
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
+#include <limits>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,7 +67,9 @@ std::string Usage()
     }
     text += "     sorvani-calc [OPCIONES] resolver PARTE=VALOR PARTE=VALOR PARTE=VALOR\n";
     text += "     sorvani-calc [--separador ;|,] [--decimales N] --lote HOJA.csv   (o - para la entrada estándar)\n"
-            "     sorvani-calc --lote HOJA.csv [--informe F.html] [--enunciado F.html] [--titulo TÍTULO]\n";
+            "     sorvani-calc --lote HOJA.csv [--informe F.html] [--enunciado F.html] [--titulo TÍTULO]\n"
+            "     sorvani-calc [--semilla N] [--casos LISTA] [--versiones K] [--separador ;|,]\n"
+            "                  [--informe F.html] [--enunciado F.html] [--titulo TÍTULO] generar CANTIDAD\n";
     return text;
 }
 
@@ -108,6 +114,12 @@ std::string Help()
             "  --decimales N  resolver y las filas resolver de una hoja: decimales de los resultados\n"
             "                 y los pasos, de 0 a 15 (4 si no se dice; los segundos llevan siempre dos)\n"
             "  --pasos        resolver: los pasos del cálculo bajo cada solución\n"
+            "  --semilla N    generar: la misma hoja para la misma N (de 0 a 2^64-1); sin ella se\n"
+            "                 sortea y se escribe en la salida de errores (\"semilla: N\")\n"
+            "  --casos LISTA  generar: los casos, por turno, separados por comas (LLL,LAL,ALA,LAA,LLA,\n"
+            "                 todos si no se dice; uno nombrado dos veces sale el doble)\n"
+            "  --versiones K  generar: K versiones de la hoja (de 1 a 26), cada una tras su fila\n"
+            "                 \"versión;A\", \"versión;B\"…, con los mismos casos en el mismo orden\n"
             "  --help         esta ayuda\n"
             "  --version      la versión\n"
             "\nSalida: una línea por resultado, con las etiquetas y unidades de la ventana:\n";
@@ -164,7 +176,17 @@ std::string Help()
             "de cada uno a, b, c, A, B, C (grados decimales), área, perímetro, r y R, con\n"
             "--decimales decimales; sin triángulo, el caso, 0, \"Sin solución\" y el motivo. Una fila\n"
             "resolver con una parte desconocida o repetida, sin tres partes o con un valor que no\n"
-            "se lee no se responde.\n";
+            "se lee no se responde. Una fila \"versión;A\" marca el comienzo de una versión: se\n"
+            "repite en la respuesta, y --informe y --enunciado empiezan la versión en otra página.\n"
+            "\ngenerar CANTIDAD (de 1 a 10000) escribe una hoja de problemas nuevos, filas resolver\n"
+            "que --lote lee: lados enteros de 2 a 40, ángulos enteros de 10 a 150 grados, con letras\n"
+            "y orden al azar. Cada problema se resuelve antes de darlo: sus triángulos tienen\n"
+            "ángulos de al menos 10 grados y lados de como mucho 60; en LLA el lado opuesto al\n"
+            "ángulo se aparta al menos un 5 % de la altura y del otro lado, y se turnan los\n"
+            "problemas con dos, uno y ningún triángulo (de uno, también con el ángulo recto u\n"
+            "obtuso). Ningún triángulo sale dos veces en una versión, y cada versión evita los de\n"
+            "las anteriores mientras haya otros. Con --informe y --enunciado escribe además las\n"
+            "soluciones y el enunciado de la hoja.\n";
     const CsvLimits limits;
     text += "Una fila de más de " + std::to_string(limits.fields) + " campos, con un campo de más de " +
             std::to_string(limits.fieldBytes) + " bytes, de más de " + std::to_string(limits.rowBytes) +
@@ -174,7 +196,8 @@ std::string Help()
             "  0  resuelto; en --lote, todas las filas leídas y respondidas (con avisos o sin ellos)\n"
             "  1  dato rechazado o cálculo imposible (sin --json el mensaje va a la salida de errores);\n"
             "     en resolver, ningún triángulo o un valor fuera de rango\n"
-            "  2  uso incorrecto, hoja o fichero ilegible, o alguna fila de la hoja sin respuesta\n"
+            "  2  uso incorrecto (también generar con más triángulos LLL de los que hay), hoja o\n"
+            "     fichero ilegible, o alguna fila de la hoja sin respuesta\n"
             "     (caso desconocido, número de valores equivocado, fila ilegible: se nombra la fila\n"
             "     y se responden todas las demás)\n";
     return text;
@@ -200,6 +223,7 @@ int Finish(int status)
 // or the answer key and the problem sheet in their files instead.
 struct SheetRun {
     std::string_view path;
+    const std::string *text = nullptr; // the worksheet itself, instead of the file at path
     CsvFormat format = kSpanishCsv;
     int decimals = kDefaultDecimals;
     const std::string_view *key = nullptr;      // --informe
@@ -230,8 +254,8 @@ bool CloseFile(std::FILE *file, std::string_view path)
 int RunWorksheet(const SheetRun &run)
 {
     const std::string_view path = run.path;
-    std::FILE *file = stdin;
-    if (path != "-") {
+    std::FILE *file = run.text ? nullptr : stdin;
+    if (file && path != "-") {
         file = std::fopen(std::string(path).c_str(), "rb");
         if (!file) {
             std::fprintf(stderr, "sorvani-calc: no se puede leer «%.*s»: %s\n", int(path.size()), path.data(),
@@ -245,12 +269,14 @@ int RunWorksheet(const SheetRun &run)
     if ((run.key && !keyFile) || (run.problems && !problemsFile)) {
         if (keyFile)
             std::fclose(keyFile);
-        if (file != stdin)
+        if (file && file != stdin)
             std::fclose(file);
         return kWrongUse;
     }
 
-    FileSource source(file);
+    FileSource fileSource(file);
+    TextSource textSource(run.text ? std::string_view(*run.text) : std::string_view());
+    ByteSource &source = file ? static_cast<ByteSource &>(fileSource) : textSource;
     FileSink out(stdout), problems(stderr);
     FileSink keyOut(keyFile), problemsOut(problemsFile);
     CsvAnswers csv(out, run.format, run.decimals);
@@ -264,9 +290,9 @@ int RunWorksheet(const SheetRun &run)
     if (writers.empty())
         writers.push_back(&csv);
     const WorksheetSummary summary = ReadWorksheet(source, writers, problems, run.format);
-    const bool failed = source.Failed();
+    const bool failed = file && fileSource.Failed();
     const int error = errno;
-    if (file != stdin)
+    if (file && file != stdin)
         std::fclose(file);
     bool written = !keyFile || CloseFile(keyFile, *run.key);
     written = (!problemsFile || CloseFile(problemsFile, *run.problems)) && written;
@@ -276,6 +302,27 @@ int RunWorksheet(const SheetRun &run)
         return Finish(kWrongUse);
     }
     return Finish(summary.bad > 0 || !written ? kWrongUse : kSolved);
+}
+
+// The generated sheet on standard output; first its answer key and problem
+// sheet, written as --lote writes them from the sheet's own text, so that a
+// file that cannot be written leaves standard output empty.
+int RunGenerate(const generator::Request &request, bool seedDrawn, SheetRun run)
+{
+    const generator::Sheet sheet = generator::Generate(request);
+    if (!sheet.problem.empty())
+        return WrongUse(sheet.problem);
+    const std::string text = SheetText(sheet, run.format);
+    if (run.key || run.problems) {
+        run.text = &text;
+        const int status = RunWorksheet(run);
+        if (status != kSolved)
+            return status;
+    }
+    if (seedDrawn)
+        Print(stderr, "semilla: " + std::to_string(request.seed) + "\n");
+    Print(stdout, text);
+    return Finish(kSolved);
 }
 
 int WriteSvg(const std::optional<std::string> &svg, std::string_view path)
@@ -364,6 +411,8 @@ int main(int argc, char **argv)
     const std::string_view *separator = nullptr;
     const std::string_view *title = nullptr;
     SheetRun run;
+    generator::Request request;
+    bool seedGiven = false, casesGiven = false, versionsGiven = false;
     std::size_t next = 0;
     // Options come before the case name; after it every argument is a value.
     for (; next < args.size(); ++next) {
@@ -424,6 +473,32 @@ int main(int argc, char **argv)
             if (!IsUtf8(*title))
                 return WrongUse("el título no es texto UTF-8");
             run.title = *title;
+        } else if (arg == "--semilla" || arg == "--casos" || arg == "--versiones") {
+            bool &given = arg == "--semilla" ? seedGiven : arg == "--casos" ? casesGiven : versionsGiven;
+            if (given)
+                return WrongUse(std::string(arg) + " se da una sola vez");
+            if (next + 1 == args.size())
+                return WrongUse("falta el valor tras " + std::string(arg));
+            given = true;
+            const std::string_view value = args[++next];
+            if (arg == "--semilla") {
+                const std::optional<std::uint64_t> seed = ReadWhole(value, 0, std::numeric_limits<std::uint64_t>::max());
+                if (!seed)
+                    return WrongUse("--semilla va de 0 a 18446744073709551615, no «" + std::string(value) + "»");
+                request.seed = *seed;
+            } else if (arg == "--casos") {
+                std::string problem;
+                const std::optional<std::vector<TriangleCase>> cases = ReadCaseList(value, problem);
+                if (!cases)
+                    return WrongUse(problem);
+                request.cases = *cases;
+            } else {
+                const std::optional<std::uint64_t> versions = ReadWhole(value, 1, generator::kMaxVersions);
+                if (!versions)
+                    return WrongUse("--versiones va de 1 a " + std::to_string(generator::kMaxVersions) + ", no «"
+                                    + std::string(value) + "»");
+                request.versions = int(*versions);
+            }
         } else if (arg.starts_with('-') && arg != "-") {
             return WrongUse("opción desconocida «" + std::string(arg) + "»");
         } else {
@@ -431,6 +506,34 @@ int main(int argc, char **argv)
         }
     }
 
+    const bool generate = !sheet && next < args.size() && NamesCommand(args[next], kGenerateName);
+    if ((seedGiven || casesGiven || versionsGiven) && !generate)
+        return WrongUse("--semilla, --casos y --versiones son para generar");
+    if (generate) {
+        if (json || svg || steps)
+            return WrongUse("generar escribe una hoja: --json, --svg y --pasos no van con él");
+        if (title && !run.key && !run.problems)
+            return WrongUse("--titulo es para --informe y --enunciado");
+        if (run.key && run.problems && *run.key == *run.problems)
+            return WrongUse("--informe y --enunciado van en ficheros distintos");
+        if (next + 1 == args.size())
+            return WrongUse("falta la cantidad de problemas tras generar");
+        if (next + 2 < args.size())
+            return WrongUse("sobra «" + std::string(args[next + 2]) + "» tras la cantidad de problemas");
+        const std::optional<std::uint64_t> count = ReadWhole(args[next + 1], 1, generator::kMaxProblems);
+        if (!count)
+            return WrongUse("la cantidad de problemas va de 1 a " + std::to_string(generator::kMaxProblems)
+                            + ", no «" + std::string(args[next + 1]) + "»");
+        request.count = int(*count);
+        if (!seedGiven) {
+            // Drawn only here: the sheet itself comes from the seed alone.
+            std::random_device device;
+            request.seed = std::uint64_t(device()) << 32 | device();
+        }
+        run.format = separator && *separator == "," ? kInternationalCsv : kSpanishCsv;
+        run.decimals = decimals.value_or(kDefaultDecimals);
+        return RunGenerate(request, !seedGiven, run);
+    }
     if (sheet) {
         if (next < args.size())
             return WrongUse("sobra «" + std::string(args[next]) + "» tras la hoja");

@@ -15,6 +15,7 @@ namespace {
 // Two problems to a page: the sketch beside the room to work, both fixed in
 // size.
 constexpr std::string_view kStyle = R"(.alumno { margin: 0 0 4mm; }
+.alumno .version { float: right; font-size: 12pt; font-weight: bold; }
 .planteo { display: flex; gap: 4mm; align-items: flex-start; margin: 1.5mm 0; }
 .planteo figure { flex: 0 0 80mm; margin: 0; }
 .planteo figure svg { width: 80mm; height: 60mm; }
@@ -38,14 +39,26 @@ void Label(Figure &figure, std::span<const GivenPart> given)
     }
 }
 
+// The line for the student's name, and the version beside it, so that a
+// version costs no room on its first page.
+void AppendStudent(std::string &out, std::string_view version = {})
+{
+    out += "<p class=\"alumno\">Nombre: ______________________________ Fecha: ____________";
+    if (!version.empty()) {
+        out += "<span class=\"version\">Versión ";
+        AppendEscaped(out, version);
+        out += "</span>";
+    }
+    out += "</p>\n";
+}
+
 } // namespace
 
 ProblemSheet::ProblemSheet(ByteSink &out, std::string_view title) : out_(out), title_(title) {}
 
 void ProblemSheet::Start()
 {
-    out_.Write(PageStart(title_, "problemas", kStyle)
-               + "<p class=\"alumno\">Nombre: ______________________________ Fecha: ____________</p>\n");
+    out_.Write(PageStart(title_, "problemas", kStyle));
 }
 
 // A problem with no triangle is shown without a sketch: the class may well be
@@ -69,7 +82,10 @@ void ProblemSheet::Write(const ResolverRow &row)
 
 void ProblemSheet::Problem(const std::vector<GivenPart> &given, std::optional<Figure> figure, bool several)
 {
-    html_ = "<section class=\"problema\">\n";
+    html_.clear();
+    if (!begun_)
+        AppendStudent(html_);
+    html_ += "<section class=\"problema\">\n";
     AppendProblemHeading(html_, ++problems_);
     html_ += "<p class=\"datos\">";
     AppendEscaped(html_, ProblemWords(given));
@@ -87,11 +103,31 @@ void ProblemSheet::Problem(const std::vector<GivenPart> &given, std::optional<Fi
     }
     html_ += "<div class=\"trabajo\"></div>\n</div>\n<p>Respuesta:</p>\n</section>\n";
     out_.Write(html_);
+    begun_ = true;
+}
+
+// Each version is handed out apart: on its own pages, under the title and
+// with a line for the name, numbered from 1.
+void ProblemSheet::Version(const Record &, std::string_view label)
+{
+    html_.clear();
+    if (begun_) {
+        html_ += "<h1 class=\"salto\">";
+        AppendEscaped(html_, title_);
+        html_ += "</h1>\n";
+    }
+    AppendStudent(html_, label);
+    out_.Write(html_);
+    begun_ = true;
+    problems_ = 0;
 }
 
 void ProblemSheet::End()
 {
-    out_.Write(kPageEnd);
+    html_.clear();
+    if (!begun_)
+        AppendStudent(html_);
+    out_.Write(html_ + std::string(kPageEnd));
 }
 
 } // namespace calc

@@ -22,6 +22,7 @@ public:
     void Start() override;
     void Write(const CaseRow &row) override;
     void Write(const ResolverRow &row) override;
+    void Version(const Record &record, std::string_view label) override;
     void End() override;
 
 private:
@@ -29,7 +30,8 @@ private:
 
     ByteSink &out_;
     std::string title_;
-    std::size_t problems_ = 0;
+    std::size_t problems_ = 0; // of this version
+    bool begun_ = false;       // a problem or a version written
     std::string html_; // the problem being written, reused
 };
 

@@ -105,6 +105,13 @@ public:
         ++summary_.answered;
     }
 
+    void Version(const Record &record, std::string_view label)
+    {
+        for (AnswerWriter *writer : writers_)
+            writer->Version(record, label);
+        ++summary_.versions;
+    }
+
     // A row that gets no answer.
     void Report(const Record &record, const std::string &what)
     {
@@ -189,6 +196,18 @@ void AnswerResolverRow(const Record &record, Rows &rows)
     rows.Answer(ResolverRow{record, parts, solution});
 }
 
+// "versión" and its label, nothing else but a spreadsheet's padding.
+void VersionRow(const Record &record, Rows &rows)
+{
+    const std::size_t filled = Filled(record);
+    if (filled != 2 || record.fields[1].empty()) {
+        rows.Report(record, "«" + std::string(kVersionName) + "» lleva solo la letra de la versión ("
+                                + std::string(kVersionName) + ";A)");
+        return;
+    }
+    rows.Version(record, record.fields[1]);
+}
+
 } // namespace
 
 CsvAnswers::CsvAnswers(ByteSink &out, CsvFormat format, int decimals)
@@ -247,6 +266,14 @@ void CsvAnswers::Write(const ResolverRow &row)
     EndRow();
 }
 
+// Echoed, so that the answers keep the versions apart too.
+void CsvAnswers::Version(const Record &record, std::string_view label)
+{
+    Text(record.fields.front());
+    Text(label);
+    EndRow();
+}
+
 void CsvAnswers::Text(std::string_view text)
 {
     if (rowStarted_)
@@ -302,6 +329,8 @@ WorksheetSummary ReadWorksheet(ByteSource &in, std::span<AnswerWriter *const> wr
             AnswerCaseRow(*kase, record, rows);
         else if (NamesCommand(kind, kResolverName))
             AnswerResolverRow(record, rows);
+        else if (NamesCommand(kind, kVersionName))
+            VersionRow(record, rows);
         else
             rows.Report(record, UnknownCase(kind));
     }

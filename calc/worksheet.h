@@ -37,14 +37,19 @@ struct ResolverRow {
     const TriangleSolution &solution;
 };
 
+// A row "versión;A" starts the next version of a sheet (sorvani-calc
+// generar writes them): no problem, only a mark with its label.
+inline constexpr std::string_view kVersionName = "versión";
+
 // Where the answers of a worksheet go: Start, then every answered row as it
-// is answered, then End.
+// is answered, and every version's mark where it stands, then End.
 class AnswerWriter {
 public:
     virtual ~AnswerWriter() = default;
     virtual void Start() {}
     virtual void Write(const CaseRow &row) = 0;
     virtual void Write(const ResolverRow &row) = 0;
+    virtual void Version(const Record &record, std::string_view label) = 0;
     virtual void End() {}
 };
 
@@ -57,6 +62,7 @@ public:
     void Start() override;
     void Write(const CaseRow &row) override;
     void Write(const ResolverRow &row) override;
+    void Version(const Record &record, std::string_view label) override;
 
 private:
     void Text(std::string_view text);
@@ -74,7 +80,8 @@ struct WorksheetSummary {
     std::size_t rows = 0;     // every record read
     std::size_t answered = 0; // solved, refused or failed: one answer each
     std::size_t skipped = 0;  // blank and comment rows
-    std::size_t bad = 0;      // unknown case, wrong number of values or parts, unreadable row
+    std::size_t versions = 0; // version marks
+    std::size_t bad = 0;      // unknown case, wrong number of values or parts, unreadable row or mark
     std::size_t warnings = 0; // values of answered rows that are not plain numbers
 };
 

@@ -1,9 +1,9 @@
 // sorvani-calc --lote: any bytes as a worksheet, with ";" and decimal commas
-// or with "," and decimal points. Every row must be answered, skipped or
-// reported; the answers must not depend on how the bytes arrive; and the
-// answers must read back as a worksheet whose every row is the answer of its
-// own case and values, each plain number written with the sheet's decimal mark,
-// or of its resolver row's three parts. The answer key and the problem sheet
+// or with "," and decimal points. Every row must be answered, skipped, a
+// version's mark (echoed) or reported; the answers must not depend on how the
+// bytes arrive; and the answers must read back as a worksheet whose every row
+// is the answer of its own case and values, each plain number written with the
+// sheet's decimal mark, or of its resolver row's three parts. The answer key and the problem sheet
 // of the same worksheet must hold one problem per answered row, and no "<" of
 // the worksheet may reach them as a "<": the HTML's tags are the writer's own.
 #include "answer_key.h"
@@ -177,10 +177,18 @@ void CheckAnswersReadBack(const Outcome &outcome, calc::CsvFormat format, int de
         fuzz::Fail("the answers do not start with the header", outcome.out);
     std::size_t rows = 0;
     std::size_t warnings = 0;
+    std::size_t versions = 0;
     while (reader.Next(record)) {
-        ++rows;
         if (record.problem != calc::RowProblem::None)
             fuzz::Fail("an answer row does not read back", outcome.out);
+        // A version's mark, echoed: the name and its label, nothing more.
+        if (calc::NamesCommand(record.fields.front(), calc::kVersionName)) {
+            if (record.fields.size() != 2 || record.fields[1].empty())
+                fuzz::Fail("a version's mark not echoed as it was", outcome.out);
+            ++versions;
+            continue;
+        }
+        ++rows;
         if (calc::NamesCommand(record.fields.front(), calc::kResolverName)) {
             CheckResolverRow(record, format, decimals);
             continue;
@@ -219,6 +227,8 @@ void CheckAnswersReadBack(const Outcome &outcome, calc::CsvFormat format, int de
     }
     if (rows != outcome.summary.answered)
         fuzz::Fail("answered rows and answer rows differ in number", outcome.out);
+    if (versions != outcome.summary.versions)
+        fuzz::Fail("version marks and echoed marks differ in number", outcome.out);
     if (warnings != outcome.summary.warnings)
         fuzz::Fail("warnings and values that are not plain numbers differ in number", outcome.out);
 }
@@ -245,7 +255,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         fuzz::Fail("the answers depend on how the bytes arrive", sheet);
 
     const calc::WorksheetSummary &summary = whole.summary;
-    if (summary.rows != summary.answered + summary.skipped + summary.bad)
+    if (summary.rows != summary.answered + summary.skipped + summary.bad + summary.versions)
         fuzz::Fail("a row neither answered, skipped nor reported", sheet);
     CheckProblems(whole);
     CheckAnswersReadBack(whole, format, decimals);

@@ -346,6 +346,24 @@ QString Mismatch(const QJsonObject &t, const general_cases::Triangle &row)
     return {};
 }
 
+// generar --semilla 2026 --versiones 2 6, as it came out when the generator
+// was written.
+const QString kPinnedSheet = QStringLiteral(
+    "versión;A\n"
+    "resolver;a=33;b=32;c=17\n"
+    "resolver;b=35;C=126;a=11\n"
+    "resolver;A=73;B=76;c=10\n"
+    "resolver;B=46;b=10;C=87\n"
+    "resolver;a=10;b=6;B=34\n"
+    "resolver;c=19;b=20;a=4\n"
+    "versión;B\n"
+    "resolver;b=26;c=39;a=16\n"
+    "resolver;A=92;c=33;b=7\n"
+    "resolver;B=49;c=40;A=29\n"
+    "resolver;b=2;C=59;B=11\n"
+    "resolver;A=52;a=22;b=26\n"
+    "resolver;b=34;a=38;c=30\n");
+
 } // namespace
 
 class TestCalc : public QObject {
@@ -798,6 +816,131 @@ private slots:
         QTest::newRow("--svg into a folder that is not there")
             << QStringList{"--svg", "/nonexistent/f.svg", "tres-lados", "3", "4", "5"} << 2 << "Área = 6 m2"
             << "no se puede escribir «/nonexistent/f.svg»";
+        // generar: a wrong use writes nothing on standard output.
+        QTest::newRow("generar without a number") << QStringList{"generar"} << 2 << ""
+                                                  << "falta la cantidad de problemas tras generar" + usage;
+        QTest::newRow("generar 0") << QStringList{"generar", "0"} << 2 << "" << "va de 1 a 10000, no «0»";
+        QTest::newRow("generar 10001") << QStringList{"generar", "10001"} << 2 << "" << "va de 1 a 10000, no «10001»";
+        QTest::newRow("generar +3") << QStringList{"generar", "+3"} << 2 << "" << "va de 1 a 10000, no «+3»";
+        QTest::newRow("generar 3 4") << QStringList{"generar", "3", "4"} << 2 << ""
+                                     << "sobra «4» tras la cantidad de problemas";
+        QTest::newRow("--casos with an unknown case") << QStringList{"--casos", "lla,LLX", "generar", "3"} << 2 << ""
+                                                      << "caso desconocido «LLX» en --casos";
+        QTest::newRow("--casos with an empty case") << QStringList{"--casos", "LLA,", "generar", "3"} << 2 << ""
+                                                    << "un caso vacío en --casos";
+        QTest::newRow("--versiones 27") << QStringList{"--versiones", "27", "generar", "3"} << 2 << ""
+                                        << "--versiones va de 1 a 26, no «27»";
+        QTest::newRow("--semilla -1") << QStringList{"--semilla", "-1", "generar", "3"} << 2 << ""
+                                      << "--semilla va de 0 a 18446744073709551615, no «-1»";
+        QTest::newRow("--semilla 2^64") << QStringList{"--semilla", "18446744073709551616", "generar", "3"} << 2 << ""
+                                        << "no «18446744073709551616»";
+        QTest::newRow("--semilla 2^64 - 1") << QStringList{"--semilla", "18446744073709551615", "generar", "1"} << 0
+                                            << "resolver;" << "";
+        QTest::newRow("a seed drawn is named") << QStringList{"generar", "2"} << 0 << "resolver;" << "semilla: ";
+        QTest::newRow("--semilla without generar") << QStringList{"--semilla", "1", "tres-lados", "3", "4", "5"} << 2
+                                                   << "" << "--semilla, --casos y --versiones son para generar";
+        QTest::newRow("--json with generar") << QStringList{"--json", "generar", "3"} << 2 << ""
+                                             << "--json, --svg y --pasos no van con él";
+        QTest::newRow("generar after --lote") << QStringList{"--lote", "-", "generar", "3"} << 2 << ""
+                                              << "sobra «generar» tras la hoja";
+        QTest::newRow("more triangles of three sides than there are")
+            << QStringList{"--casos", "LLL", "generar", "5448"} << 2 << ""
+            << "no hay más de 5447 triángulos LLL distintos con estas reglas, y la hoja pide 5448";
+        QTest::newRow("generar, --informe into a folder that is not there")
+            << QStringList{"--semilla", "1", "--informe", "/nonexistent/r.html", "generar", "3"} << 2 << ""
+            << "no se puede escribir «/nonexistent/r.html»";
+    }
+
+    // 100 seeds, two versions each, with either separator: --lote answers
+    // every problem with the case and the count of triangles its place in
+    // the turn promises, and echoes the versions' marks. Each seed its own
+    // sheet; a seed again the same bytes.
+    void generated()
+    {
+        const QStringList cases{"LLL", "LAL", "ALA", "LAA", "LLA"};
+        constexpr int kProblems = 30;
+        QSet<QByteArray> sheets;
+        for (int seed = 0; seed < 100; ++seed) {
+            const char separator = seed % 2 ? ',' : ';';
+            const QStringList options{"--separador", QString(QChar(separator)), "--semilla", QString::number(seed)};
+            const Run made = Calc(options + QStringList{"--versiones", "2", "generar", QString::number(kProblems)});
+            QCOMPARE(made.status, 0);
+            QVERIFY(made.err.isEmpty());
+            sheets.insert(made.out);
+            if (seed == 0)
+                QCOMPARE(Calc(options + QStringList{"--versiones", "2", "generar", "30"}).out, made.out);
+            const Run answered = Calc({"--separador", QString(QChar(separator)), "--lote", "-"}, made.out);
+            QCOMPARE(answered.status, 0);
+            QVERIFY(answered.err.isEmpty());
+            const QList<QStringList> records = ParseCsv(answered.out, separator);
+            QCOMPARE(records.size(), 1 + 2 * (1 + kProblems));
+            for (int version = 0; version < 2; ++version) {
+                const qsizetype mark = 1 + version * (1 + kProblems);
+                QCOMPARE(records[mark], (QStringList{"versión", QString(QChar(u'A' + version))}));
+                for (int i = 0, lla = 0; i < kProblems; ++i) {
+                    const QStringList &record = records[mark + 1 + i];
+                    const QString kase = cases[i % cases.size()];
+                    const int count = kase == "LLA" ? std::array{2, 1, 0}[lla++ % 3] : 1;
+                    QVERIFY2(record.size() >= 6 && record[0] == "resolver" && record[4] == kase
+                                 && record[5] == QString::number(count),
+                             qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(record.join(u' '))));
+                }
+            }
+        }
+        QCOMPARE(sheets.size(), 100);
+    }
+
+    // The sheet of one small seed, pinned: its rows must come out the same,
+    // byte for byte, from every build on every machine, since a teacher makes
+    // a sheet again from its seed alone. The draws are the generator's own
+    // code; a change of these bytes is a change of every seed's sheet.
+    void generatedPinned()
+    {
+        const Run run = Calc({"--semilla", "2026", "--versiones", "2", "generar", "6"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(QString::fromUtf8(run.out), kPinnedSheet);
+    }
+
+    // With --informe and --enunciado, the same sheet on standard output and
+    // its answer key and problem sheet, each version under its letter and
+    // numbered from 1; printed, each version starts a page, the problem
+    // sheet's under the title again.
+    void generatedReports()
+    {
+        QTemporaryDir dir;
+        const QStringList options{"--semilla", "5", "--versiones", "2"};
+        const QString key = dir.filePath("respuestas.html"), problems = dir.filePath("problemas.html");
+        const Run run = Calc(options + QStringList{"--titulo", "Examen", "--informe", key, "--enunciado", problems,
+                                                   "generar", "5"});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.err.isEmpty());
+        QCOMPARE(run.out, Calc(options + QStringList{"generar", "5"}).out);
+        for (const QString &path : {key, problems}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray html = file.readAll();
+            QCOMPARE(html.count("<section class=\"problema\">"), 10);
+            QCOMPARE(html.count("<h2>Problema 5"), 2);
+            QVERIFY(html.indexOf("Versión A</") < html.indexOf("Versión B</"));
+        }
+        const QString chromium = QStandardPaths::findExecutable("chromium");
+        if (chromium.isEmpty() || QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("chromium or poppler-utils (pdftotext) is not installed");
+        for (const QString &path : {key, problems}) {
+            const QStringList pages = PrintedPages(chromium, path, path + "-perfil");
+            QVERIFY2(!pages.isEmpty(), qPrintable(path));
+            for (const QString letter : {"A", "B"}) {
+                const auto page = std::find_if(pages.begin(), pages.end(),
+                                               [&](const QString &p) { return p.contains("Versión " + letter); });
+                QVERIFY2(page != pages.end(), qPrintable(path + ": Versión " + letter));
+                // Its page's first problem is its first: no problem of the
+                // version before shares the page.
+                const QRegularExpressionMatch first = QRegularExpression("Problema \\d+").match(*page);
+                QCOMPARE(first.captured(), "Problema 1");
+                if (path == problems)
+                    QCOMPARE(page->trimmed().section(u'\n', 0, 0), "Examen");
+            }
+        }
     }
 
     // --svg: the solved triangle as a figure that parses as XML and names
@@ -979,6 +1122,9 @@ private slots:
         QTest::newRow("a spreadsheet's padding") << "tres-lados;3;4;5;;;;\n;;;;;;;\n" + good << 2 << 0 << "";
         QTest::newRow("byte order mark and CR LF") << "\xEF\xBB\xBFtres-lados;3;4;5\r\n" + good << 2 << 0 << "";
         QTest::newRow("two bad rows") << "x\n" + good + "y\n" << 1 << 2 << "fila 3: caso desconocido «y»";
+        QTest::newRow("a version without its letter") << good + "versión;;\n" + good << 2 << 2
+                                                      << "fila 2: «versión» lleva solo la letra de la versión (versión;A)\n";
+        QTest::newRow("a version with more") << "Versión;A;b\n" + good << 1 << 2 << "fila 1: «versión» lleva solo";
     }
 
     void badWorksheet()
