@@ -28,6 +28,24 @@ double KahanArea(std::array<double, 3> s)
            * std::sqrt(c + (a - b));
 }
 
+// s_j − s_k, the difference of the sides beside side i, where rounded sides
+// would lose it on a needle: exact when both are given; from the angles when
+// only one side is (a − b = 2R·2·sen(C/2)·sen((A − B)/2)); and with two sides
+// x, y given and z computed, from z² − x² = y·(y − 2x) + 4xy·sen²(Z/2).
+double SideDifference(const std::array<double, 3> &s, const std::array<double, 3> &angles,
+                      const TriangleData &given, double diameter, int i)
+{
+    const int j = (i + 1) % 3, k = (i + 2) % 3;
+    if (given[j] && given[k])
+        return s[j] - s[k];
+    if (!given[i] || !(given[j] || given[k]))
+        return diameter * 2 * SinDegrees(angles[i] / 2) * SinDegrees((angles[j] - angles[k]) / 2);
+    const int z = given[j] ? k : j, x = j + k - z;
+    const double half = SinDegrees(angles[z] / 2);
+    const double zx = (s[i] * (s[i] - 2 * s[x]) + (2 * half * s[x]) * (2 * half * s[i])) / (s[z] + s[x]);
+    return z == j ? zx : -zx;
+}
+
 SideType BySides(const std::array<double, 3> &s)
 {
     const int pairs = NearlyEqual(s[0], s[1]) + NearlyEqual(s[1], s[2]) + NearlyEqual(s[0], s[2]);
@@ -114,19 +132,24 @@ std::string CompleteTriangle(const ScaledTriangle &scaled, const TriangleData &g
     t.area = area;
     t.perimeter = perimeter;
     t.semiperimeter = perimeter / 2;
+    const double diameter = s[0] * s[1] * s[2] / (2 * area);
     for (int i = 0; i < 3; ++i) {
         const int j = (i + 1) % 3, k = (i + 2) % 3;
         t.sides[i] = s[i];
         t.angles[i] = angles[i];
         t.heights[i] = 2 * area / s[i];
-        // m² = ((b² − c²)/a)²/4 + h², which has no cancellation: the foot of
-        // the median lies (b² − c²)/(2a) from the foot of the height.
-        t.medians[i] = 0.5 * std::hypot((s[j] - s[k]) * (s[j] + s[k]) / s[i], 2 * t.heights[i]);
+        // 4m² = (b − c)² + 4s·(s − a), two terms that never cancel, with
+        // s − a = a·sen(B/2)·sen(C/2)/sen(A/2) exact to the last places even
+        // where a is almost b + c; its root taken in two, as it may underflow.
+        const double rootRest = std::sqrt(s[i] / SinDegrees(angles[i] / 2) * SinDegrees(angles[j] / 2))
+                                * std::sqrt(SinDegrees(angles[k] / 2));
+        t.medians[i] = 0.5 * std::hypot(SideDifference(s, angles, given, diameter, i),
+                                        2 * std::sqrt(t.semiperimeter) * rootRest);
         // cos(A/2) = sen((B + C)/2), accurate when A is near 180°.
         t.bisectors[i] = 2 * s[j] / (s[j] + s[k]) * s[k] * SinDegrees((angles[j] + angles[k]) / 2);
     }
     t.inradius = area / t.semiperimeter;
-    t.circumradius = s[0] * s[1] * s[2] / (4 * area);
+    t.circumradius = diameter / 2;
 
     struct Result {
         double *number;
