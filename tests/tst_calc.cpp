@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -344,6 +345,19 @@ QString Mismatch(const QJsonObject &t, const general_cases::Triangle &row)
     if (t["tipo"]["angulos"].toString() + u' ' + t["tipo"]["lados"].toString() != QString::fromUtf8(row.type))
         return "tipo";
     return {};
+}
+
+// The length of the shortest text that reads back as x, with no exponent
+// or with one as printf writes it ("2.5e+17").
+qsizetype ShortestLength(double x)
+{
+    int digits = 1;
+    while (QString::number(x, 'e', digits - 1).toDouble() != x)
+        ++digits;
+    const QString scientific = QString::number(std::fabs(x), 'e', digits - 1);
+    const int exponent = scientific.section(u'e', 1).toInt();
+    const int fixed = exponent >= 0 ? std::max(exponent + 1, digits) + (digits > exponent + 1) : 1 - exponent + digits;
+    return (x < 0) + std::min(scientific.size(), qsizetype(fixed));
 }
 
 } // namespace
@@ -911,6 +925,43 @@ private slots:
                      && first.endsWith(row.count == 2 ? "; dos soluciones" : "; una solución"),
                  qPrintable(first));
         QCOMPARE(text.out.contains("\nSolución 2\n"), row.count == 2);
+    }
+
+    // Every number of resolver's JSON is the shortest text that reads back as
+    // its double: no text with one significant digit fewer does, and a whole
+    // number has no ".0". Random sides (any exponent that keeps the area a
+    // double) and angles, which come back as given, and three numbers a
+    // writer without that promise lengthens.
+    void jsonNumbers_data()
+    {
+        QTest::addColumn<QList<double>>("given"); // a, B, C
+        QTest::newRow("149.87012 0.649452749195154 42.24538494287766") << QList<double>{149.87012, 0.649452749195154, 42.24538494287766};
+        QRandomGenerator random(20);
+        for (int n = 0; n < 100; ++n) {
+            const double side = std::ldexp(1 + random.generateDouble(), random.bounded(-500, 500));
+            QTest::addRow("random %d", n) << QList<double>{side, 90 * random.generateDouble(), 90 * random.generateDouble()};
+        }
+    }
+
+    void jsonNumbers()
+    {
+        QFETCH(QList<double>, given);
+        QStringList args{"--json", "resolver"};
+        for (int i = 0; i < 3; ++i)
+            args << QString("aBC")[i] + QStringLiteral("=") + QString::number(given[i], 'g', 17);
+        const Run run = Calc(args);
+        QCOMPARE(run.status, 0);
+        const QJsonObject triangle = QJsonDocument::fromJson(run.out).object()["soluciones"][0].toObject();
+        QCOMPARE(triangle["a"].toDouble(), given[0]);
+        QCOMPARE(triangle["C"].toDouble(), given[2]);
+        const QRegularExpression number(R"([:,\[](-?[0-9][0-9.e+-]*))");
+        int numbers = 0;
+        for (const QRegularExpressionMatch &match : number.globalMatch(QString::fromUtf8(run.out))) {
+            const QString text = match.captured(1);
+            QVERIFY2(text.size() <= ShortestLength(text.toDouble()), qPrintable(text));
+            ++numbers;
+        }
+        QCOMPARE(numbers, 20);
     }
 
     // --svg with two solutions: both triangles side by side under their titles.
