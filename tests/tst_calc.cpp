@@ -735,8 +735,10 @@ private slots:
                                       << "caso desconocido «cuatro-lados»" + usage;
         QTest::newRow("too few values") << QStringList{"tres-lados", "3", "4"} << 2 << ""
                                         << "«tres-lados» lleva 3 valores (A B C) y se dieron 2" + usage;
-        QTest::newRow("option after the case is a value") << QStringList{"tres-lados", "3", "4", "5", "--json"} << 2
-                                                          << "" << "lleva 3 valores (A B C) y se dieron 4";
+        QTest::newRow("option after the case") << QStringList{"tres-lados", "3", "4", "5", "--json"} << 2 << ""
+                                               << "--json es una opción: va antes del caso" + usage;
+        QTest::newRow("option in place of a value") << QStringList{"tres-lados", "3", "4", "--svg"} << 2 << ""
+                                                    << "--svg es una opción: va antes del caso";
         QTest::newRow("negative value after the case") << QStringList{"dos-lados", "90", "0", "0", "-3", "4"} << 0
                                                        << "Ángulo C = 126° 52′ 11.64″" << "";
         QTest::newRow("capitals in the case") << QStringList{"Tres-Lados", "3", "4", "5"} << 0 << "Área = 6 m2" << "";
@@ -793,6 +795,14 @@ private slots:
             << QStringList{"--json", "--pasos", "--decimales", "2"} + lla << 0
             << "{\"regla\":\"Teorema del seno\",\"formula\":\"b = a·sen B / sen A\","
                "\"sustitucion\":\"b = 3·sen 93.56° / sen 30°\",\"resultado\":\"b = 5.99\"}" << "";
+        const QStringList options{"--pasos", "--decimales", "2"};
+        QTest::newRow("resolver, options after the parts")
+            << QStringList{"resolver", "a=7", "b=10", "A=30"} + options << 0
+            << "Pasos:\n1. Caso ambiguo\n   h = b·sen A\n   h = 10·sen 30°\n   h = 5 < a = 7 < b = 10: dos triángulos\n"
+               "2. Teorema del seno\n   sen B = b·sen A / a\n   sen B = 10·sen 30° / 7 = 0.71\n"
+            << "";
+        QTest::newRow("resolver, an unknown option after the parts")
+            << QStringList{"resolver", "a=7", "b=10", "A=30", "-x"} << 2 << "" << "opción desconocida «-x»";
         QTest::newRow("resolver: a part twice") << QStringList{"resolver", "a=3", "a=4", "c=5"} << 2 << ""
                                                 << "«a=4»: la parte a se da más de una vez" + usage;
         QTest::newRow("resolver: an unknown part") << QStringList{"--json", "resolver", "a=3", "b=4", "d=5"} << 2 << ""
@@ -935,11 +945,13 @@ private slots:
     void jsonNumbers_data()
     {
         QTest::addColumn<QList<double>>("given"); // a, B, C
-        QTest::newRow("149.87012 0.649452749195154 42.24538494287766") << QList<double>{149.87012, 0.649452749195154, 42.24538494287766};
+        QTest::newRow("149.87012 0.649452749195154 42.24538494287766")
+            << QList<double>{149.87012, 0.649452749195154, 42.24538494287766};
         QRandomGenerator random(20);
         for (int n = 0; n < 100; ++n) {
             const double side = std::ldexp(1 + random.generateDouble(), random.bounded(-500, 500));
-            QTest::addRow("random %d", n) << QList<double>{side, 90 * random.generateDouble(), 90 * random.generateDouble()};
+            QTest::addRow("random %d", n)
+                << QList<double>{side, 90 * random.generateDouble(), 90 * random.generateDouble()};
         }
     }
 
