@@ -33,8 +33,9 @@ constexpr int kSolved = 0;
 constexpr int kRefused = 1; // refused input or calculation failure
 constexpr int kWrongUse = 2;
 constexpr int kDefaultDecimals = 4; // resolver
-constexpr std::string_view kOptionNames[] = {"--help", "-h",    "--version",   "--json",    "--pasos",     "--decimales",
-                                             "--lote", "--svg", "--separador", "--informe", "--enunciado", "--titulo"};
+constexpr std::string_view kOptionNames[] = {"--help",  "-h",          "--version", "--json",
+                                             "--pasos", "--decimales",  "--lote",    "--svg",
+                                             "--separador", "--informe", "--enunciado", "--titulo"};
 
 class FileSink : public ByteSink {
 public:

@@ -75,7 +75,7 @@ std::string NameText(ResultName name)
 }
 
 // "4.33E+401": x·2^exponent, for a number that a double cannot hold.
-std::string MagnitudeText(double x, long exponent)
+std::string MagnitudeText(double x, long exponent, char mark)
 {
     const double decimal = std::log10(x) + double(exponent) * std::log10(2.0);
     double power = std::floor(decimal);
@@ -86,30 +86,30 @@ std::string MagnitudeText(double x, long exponent)
     }
     const long whole = long(power);
     const std::string digits = std::to_string(std::labs(whole));
-    return DecimalText(mantissa, 2) + "E" + (whole < 0 ? "-" : "+") + (digits.size() < 2 ? "0" : "")
-           + digits;
+    return WithMark(DecimalText(mantissa, 2), mark) + "E" + (whole < 0 ? "-" : "+")
+           + (digits.size() < 2 ? "0" : "") + digits;
 }
 
 // Why a number of the result, value·2^(power·scale), is not a normal double.
-std::string OutOfRange(ResultName name, double value, int power, int scale)
+std::string OutOfRange(ResultName name, double value, int power, int scale, char mark)
 {
     const std::string text = NameText(name);
     if (!(value > 0 && std::isfinite(value)))
         return "No se puede calcular " + text + " con doble precisión";
     if (power == 0)
         return "No se puede calcular " + text + " con doble precisión: sería de unos "
-               + MagnitudeText(value, 0) + "°";
+               + MagnitudeText(value, 0, mark) + "°";
     if (value < kTiniest)
-        return "No se puede calcular " + text + " con doble precisión: es unas " + MagnitudeText(value, 0)
+        return "No se puede calcular " + text + " con doble precisión: es unas " + MagnitudeText(value, 0, mark)
                + " veces " + (power == 2 ? "el cuadrado del" : "el") + " lado mayor";
     return Capitalized(text) + " sale del rango de los números de doble precisión: sería de unos "
-           + MagnitudeText(value, long(power) * scale);
+           + MagnitudeText(value, long(power) * scale, mark);
 }
 
 } // namespace
 
 std::string CompleteTriangle(const ScaledTriangle &scaled, const TriangleData &given,
-                             SolvedTriangle &triangle)
+                             SolvedTriangle &triangle, char mark)
 {
     // Scale again to the largest side, which a case may have computed.
     std::array<double, 3> s = scaled.sides;
@@ -178,7 +178,7 @@ std::string CompleteTriangle(const ScaledTriangle &scaled, const TriangleData &g
         const double value = *r.number;
         const double real = std::ldexp(value, r.power * scale);
         if (!(value >= kTiniest && value <= DBL_MAX && real >= DBL_MIN && real <= DBL_MAX))
-            return OutOfRange(r.name, value, r.power, scale);
+            return OutOfRange(r.name, value, r.power, scale, mark);
         *r.number = real;
     }
     for (int part = 0; part < kTriangleParts; ++part) {

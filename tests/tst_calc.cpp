@@ -206,12 +206,12 @@ QString Decimal(double x, int decimals, QChar mark)
 
 // The answer to a general row: case, count, then each triangle's a, b, c, A,
 // B, C, area, perimeter, r and R from the row's own parts and area; or "Sin
-// solución" and the reason.
+// solución" and the reason, its numbers with the sheet's decimal mark too.
 QStringList ResolverAnswer(const general_cases::Row &row, int decimals, QChar mark)
 {
     QStringList fields{row.kase, QString::number(row.count)};
     if (row.count == 0)
-        return fields << "Sin solución" << QString::fromUtf8(row.reason);
+        return fields << "Sin solución" << QString::fromUtf8(row.reason).replace(u'.', mark);
     for (const general_cases::Triangle &t : std::span(row.triangles).first(row.count)) {
         const auto &[a, b, c, A, B, C] = t.parts;
         const double perimeter = a + b + c;
@@ -597,7 +597,8 @@ private slots:
         QStringList texts{title};
         for (const auto &row : rows)
             texts << "Resuelve el triángulo con " + row.second;
-        const QStringList keyTexts{"h = 4 < b = 5 < a = 8: dos triángulos", "Solución 2", form3::kAngleB};
+        const QStringList keyTexts{"h = 4 < b = 5 < a = 8: dos triángulos", "Solución 2", form3::kAngleB,
+                                   "el lado a debe medir al menos 3,2139 (es 3)"};
         const QStringList sheetTexts{"c = ?", "Puede haber más de un triángulo con estos datos."};
         for (const auto &[name, own] : {std::pair{"respuestas", keyTexts}, std::pair{"problemas", sheetTexts}}) {
             QFile file(dir.filePath(name + QStringLiteral(".html")));
