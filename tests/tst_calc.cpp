@@ -681,15 +681,17 @@ private slots:
         });
         // Every shared row of the general solution with three parts, as a
         // resolver row: the parts stay text, the numbers are their worked-out
-        // values rounded to 4 places.
+        // values rounded to 4 places, a reason is text with decimal commas.
         for (const general_cases::Row &row : general_cases::kRows) {
             if (general_cases::Given(row) != 3)
                 continue;
             const QStringList parts = PartArgs(row).mid(1);
             sheet += CsvRow(QStringList{"resolver"} + parts);
             QStringList cells{TextCell("resolver")};
-            for (const QString &text : parts + ResolverAnswer(row, 4, u'.'))
-                cells << (IsPlainNumber(text) ? NumberCell(text.toDouble()) : TextCell(text));
+            for (const QString &text : parts + ResolverAnswer(row, 4, u',')) {
+                const QString point = WithMark(text, u',', u'.');
+                cells << (IsPlainNumber(point) ? NumberCell(point.toDouble()) : TextCell(text));
+            }
             expected << cells;
         }
 
