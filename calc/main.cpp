@@ -86,8 +86,8 @@ std::string Help()
             "                A, B, C los ángulos opuestos (las mayúsculas cuentan)\n";
     text += "\nCada valor se lee como la ventana lee su casilla: \"12cm\" es 12, \"3,5\" es 3 (la coma\n"
             "termina el número) y un valor vacío es 0. Las opciones van antes del caso; tras su\n"
-            "nombre todo es un valor, también uno que empieza por \"-\". Tras resolver, en cambio,\n"
-            "lo que empieza por \"-\" es una opción, ya que ninguna parte empieza así.\n"
+            "nombre todo es un valor, también uno que empieza por \"-\". Tras resolver, lo que\n"
+            "empieza por \"-\" es una opción (ninguna parte empieza así), también tras las partes.\n"
             "\nresolver, en cambio, lee cada valor entero: un número con punto o coma decimal y\n"
             "exponente opcional (\"3,5\", \"1e-6\"); un ángulo, también en grados, minutos y\n"
             "segundos (\"45°30′15″\", \"45°30'15\"\", \"45:30:15\" o \"45 30 15\" entre comillas).\n"
