@@ -38,8 +38,9 @@ double SideDifference(const std::array<double, 3> &s, const std::array<double, 3
     const int j = (i + 1) % 3, k = (i + 2) % 3;
     if (given[j] && given[k])
         return s[j] - s[k];
-    if (!given[i] || !(given[j] || given[k]))
+    if (int(given[0].has_value()) + given[1].has_value() + given[2].has_value() == 1)
         return diameter * 2 * SinDegrees(angles[i] / 2) * SinDegrees((angles[j] - angles[k]) / 2);
+    // Sides i and x given, z computed: the angle Z lies between x and y = i.
     const int z = given[j] ? k : j, x = j + k - z;
     const double half = SinDegrees(angles[z] / 2);
     const double zx = (s[i] * (s[i] - 2 * s[x]) + (2 * half * s[x]) * (2 * half * s[i])) / (s[z] + s[x]);
@@ -139,7 +140,7 @@ std::string CompleteTriangle(const ScaledTriangle &scaled, const TriangleData &g
         t.angles[i] = angles[i];
         t.heights[i] = 2 * area / s[i];
         // 4m² = (b − c)² + 4s·(s − a), two terms that never cancel, with
-        // s − a = a·sen(B/2)·sen(C/2)/sen(A/2) exact to the last places even
+        // s − a = a·sen(B/2)·sen(C/2)/sen(A/2) accurate to the last places even
         // where a is almost b + c; its root taken in two, as it may underflow.
         const double rootRest = std::sqrt(s[i] / SinDegrees(angles[i] / 2) * SinDegrees(angles[j] / 2))
                                 * std::sqrt(SinDegrees(angles[k] / 2));
