@@ -4,30 +4,66 @@
 
 #include <nlohmann/json.hpp>
 
+#include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <string>
 
 namespace calc {
 
 using Json = nlohmann::ordered_json;
 
-// A double becomes the shortest text that reads back as the same double; a
-// non-finite one would become null, so callers give none. Bytes that are
-// not UTF-8 (none of our texts has them) become U+FFFD rather than throw.
-// A number as its shortest text: nlohmann writes a whole double as "3.0",
-// so one that an integer holds exactly goes in as that integer ("3").
+// A double as a number; a non-finite one, which JSON cannot hold, as null
+// (callers give none).
 inline Json JsonNumber(double x)
 {
-    constexpr double kExact = 9007199254740992.0; // 2^53: every whole double below is an int64
-    if (x == std::trunc(x) && std::abs(x) < kExact)
-        return std::int64_t(x);
-    return x;
+    return std::isfinite(x) ? Json(x) : Json(nullptr);
+}
+
+// The structure as nlohmann writes it, every double as the shortest text
+// that reads back as the same double (std::to_chars without a precision; a
+// whole one as "3"), which nlohmann's own writer does not always give.
+// Bytes that are not UTF-8 (none of our texts has them) become U+FFFD rather
+// than throw.
+inline void AppendJson(std::string &out, const Json &json)
+{
+    const auto dump = [](const Json &value) { return value.dump(-1, ' ', false, Json::error_handler_t::replace); };
+    switch (json.type()) {
+    case Json::value_t::object:
+    case Json::value_t::array: {
+        const bool object = json.is_object();
+        out += object ? '{' : '[';
+        bool first = true;
+        for (const auto &item : json.items()) {
+            if (!first)
+                out += ',';
+            first = false;
+            if (object)
+                out += dump(item.key()) + ':';
+            AppendJson(out, item.value());
+        }
+        out += object ? '}' : ']';
+        break;
+    }
+    case Json::value_t::number_float: {
+        const double x = json.get<double>();
+        if (!std::isfinite(x)) {
+            out += "null";
+            break;
+        }
+        char text[32];
+        out.append(text, std::to_chars(text, text + sizeof text, x).ptr);
+        break;
+    }
+    default:
+        out += dump(json);
+    }
 }
 
 inline std::string JsonText(const Json &json)
 {
-    return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+    std::string out;
+    AppendJson(out, json);
+    return out;
 }
 
 } // namespace calc

@@ -37,6 +37,9 @@ constexpr int kSolved = 0;
 constexpr int kRefused = 1; // refused input or calculation failure
 constexpr int kWrongUse = 2;
 constexpr int kDefaultDecimals = 4; // resolver
+constexpr std::string_view kOptionNames[] = {"--help",      "-h",        "--version",  "--json",    "--pasos",
+                                             "--decimales", "--lote",    "--svg",      "--separador", "--informe",
+                                             "--enunciado", "--titulo",  "--semilla",  "--casos",   "--versiones"};
 
 class FileSink : public ByteSink {
 public:
@@ -65,7 +68,7 @@ std::string Usage()
         }
         text += '\n';
     }
-    text += "     sorvani-calc [OPCIONES] resolver PARTE=VALOR PARTE=VALOR PARTE=VALOR\n";
+    text += "     sorvani-calc [OPCIONES] resolver PARTE=VALOR PARTE=VALOR PARTE=VALOR [OPCIONES]\n";
     text += "     sorvani-calc [--separador ;|,] [--decimales N] --lote HOJA.csv   (o - para la entrada estándar)\n"
             "     sorvani-calc --lote HOJA.csv [--informe F.html] [--enunciado F.html] [--titulo TÍTULO]\n"
             "     sorvani-calc [--semilla N] [--casos LISTA] [--versiones K] [--separador ;|,]\n"
@@ -88,8 +91,9 @@ std::string Help()
     text += "  resolver      tres partes cualesquiera, al menos un lado: a, b, c son los lados y\n"
             "                A, B, C los ángulos opuestos (las mayúsculas cuentan)\n";
     text += "\nCada valor se lee como la ventana lee su casilla: \"12cm\" es 12, \"3,5\" es 3 (la coma\n"
-            "termina el número) y un valor vacío es 0. Tras el nombre del caso todo es un valor,\n"
-            "también uno que empieza por \"-\".\n"
+            "termina el número) y un valor vacío es 0. Las opciones van antes del caso; tras su\n"
+            "nombre todo es un valor, también uno que empieza por \"-\". Tras resolver, lo que\n"
+            "empieza por \"-\" es una opción (ninguna parte empieza así), también tras las partes.\n"
             "\nresolver, en cambio, lee cada valor entero: un número con punto o coma decimal y\n"
             "exponente opcional (\"3,5\", \"1e-6\"); un ángulo, también en grados, minutos y\n"
             "segundos (\"45°30′15″\", \"45°30'15\"\", \"45:30:15\" o \"45 30 15\" entre comillas).\n"
@@ -413,9 +417,9 @@ int main(int argc, char **argv)
     SheetRun run;
     generator::Request request;
     bool seedGiven = false, casesGiven = false, versionsGiven = false;
-    std::size_t next = 0;
-    // Options come before the case name; after it every argument is a value.
-    for (; next < args.size(); ++next) {
+    // The option at args[next], and its value, which moves next on; an exit
+    // status when it ends the run.
+    const auto readOption = [&](std::size_t &next) -> std::optional<int> {
         const std::string_view arg = args[next];
         if (arg == "--help" || arg == "-h") {
             Print(stdout, Help());
@@ -499,10 +503,26 @@ int main(int argc, char **argv)
                                     + std::string(value) + "»");
                 request.versions = int(*versions);
             }
-        } else if (arg.starts_with('-') && arg != "-") {
-            return WrongUse("opción desconocida «" + std::string(arg) + "»");
         } else {
-            break;
+            return WrongUse("opción desconocida «" + std::string(arg) + "»");
+        }
+        return std::nullopt;
+    };
+    const auto isOption = [](std::string_view arg) { return arg.starts_with('-') && arg != "-"; };
+    std::size_t next = 0;
+    // Options come before the case name; after it every argument is a value,
+    // but for resolver, whose parts are PARTE=VALOR: there "-" opens an option.
+    for (; next < args.size() && isOption(args[next]); ++next) {
+        if (const std::optional<int> status = readOption(next))
+            return *status;
+    }
+    std::vector<std::string_view> parts;
+    if (next < args.size() && NamesCommand(args[next], kResolverName)) {
+        for (std::size_t i = next + 1; i < args.size(); ++i) {
+            if (!isOption(args[i]))
+                parts.push_back(args[i]);
+            else if (const std::optional<int> status = readOption(i))
+                return *status;
         }
     }
 
@@ -561,7 +581,7 @@ int main(int argc, char **argv)
     if (next == args.size())
         return WrongUse("falta el caso");
     if (NamesCommand(args[next], kResolverName)) {
-        return RunResolver(std::span(args).subspan(next + 1), json, steps, decimals.value_or(kDefaultDecimals), svg);
+        return RunResolver(parts, json, steps, decimals.value_or(kDefaultDecimals), svg);
     }
     const Case *kase = FindCase(args[next]);
     if (!kase)
@@ -570,6 +590,11 @@ int main(int argc, char **argv)
     if (steps || decimals)
         return WrongUse("--pasos y --decimales son para resolver, no para los casos de las ventanas");
     const std::vector<std::string_view> values(args.begin() + std::ptrdiff_t(next) + 1, args.end());
+    // A value may start with "-", as in the window, but none is an option's name.
+    for (const std::string_view value : values) {
+        if (std::ranges::find(kOptionNames, value) != std::end(kOptionNames))
+            return WrongUse(std::string(value) + " es una opción: va antes del caso");
+    }
     if (values.size() != kase->values.size()) {
         return WrongUse(ValuesNeeded(*kase) + " y se dieron " + std::to_string(values.size()));
     }

@@ -192,7 +192,8 @@ void AnswerResolverRow(const Record &record, Rows &rows)
         rows.Report(record, Printable(std::move(problem)));
         return;
     }
-    const TriangleSolution solution = SolveTriangle(*given);
+    // The reason's numbers too with the sheet's decimal mark, in every writer.
+    const TriangleSolution solution = SolveTriangle(*given, rows.Format().decimalMark);
     rows.Answer(ResolverRow{record, parts, solution});
 }
 

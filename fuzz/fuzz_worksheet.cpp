@@ -148,7 +148,7 @@ void CheckResolverRow(const calc::Record &record, calc::CsvFormat format, int de
                                                                         : DecimalMark::PointOrComma, problem);
     if (!given)
         fuzz::Fail("a resolver row answered whose parts do not read", problem);
-    const TriangleSolution solution = SolveTriangle(*given);
+    const TriangleSolution solution = SolveTriangle(*given, format.decimalMark);
     std::vector<std::string> expected{std::string(CaseCode(solution.kase)), std::to_string(solution.count)};
     if (solution.count == 0) {
         expected.push_back(std::string(calc::kNoSolutionTitle));

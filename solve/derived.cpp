@@ -28,6 +28,25 @@ double KahanArea(std::array<double, 3> s)
            * std::sqrt(c + (a - b));
 }
 
+// s_j − s_k, the difference of the sides beside side i, where rounded sides
+// would lose it on a needle: exact when both are given; from the angles when
+// only one side is (a − b = 2R·2·sen(C/2)·sen((A − B)/2)); and with two sides
+// x, y given and z computed, from z² − x² = y·(y − 2x) + 4xy·sen²(Z/2).
+double SideDifference(const std::array<double, 3> &s, const std::array<double, 3> &angles,
+                      const TriangleData &given, double diameter, int i)
+{
+    const int j = (i + 1) % 3, k = (i + 2) % 3;
+    if (given[j] && given[k])
+        return s[j] - s[k];
+    if (int(given[0].has_value()) + given[1].has_value() + given[2].has_value() == 1)
+        return diameter * 2 * SinDegrees(angles[i] / 2) * SinDegrees((angles[j] - angles[k]) / 2);
+    // Sides i and x given, z computed: the angle Z lies between x and y = i.
+    const int z = given[j] ? k : j, x = j + k - z;
+    const double half = SinDegrees(angles[z] / 2);
+    const double zx = (s[i] * (s[i] - 2 * s[x]) + (2 * half * s[x]) * (2 * half * s[i])) / (s[z] + s[x]);
+    return z == j ? zx : -zx;
+}
+
 SideType BySides(const std::array<double, 3> &s)
 {
     const int pairs = NearlyEqual(s[0], s[1]) + NearlyEqual(s[1], s[2]) + NearlyEqual(s[0], s[2]);
@@ -57,7 +76,7 @@ std::string NameText(ResultName name)
 }
 
 // "4.33E+401": x·2^exponent, for a number that a double cannot hold.
-std::string MagnitudeText(double x, long exponent)
+std::string MagnitudeText(double x, long exponent, char mark)
 {
     const double decimal = std::log10(x) + double(exponent) * std::log10(2.0);
     double power = std::floor(decimal);
@@ -68,30 +87,30 @@ std::string MagnitudeText(double x, long exponent)
     }
     const long whole = long(power);
     const std::string digits = std::to_string(std::labs(whole));
-    return DecimalText(mantissa, 2) + "E" + (whole < 0 ? "-" : "+") + (digits.size() < 2 ? "0" : "")
-           + digits;
+    return WithMark(DecimalText(mantissa, 2), mark) + "E" + (whole < 0 ? "-" : "+")
+           + (digits.size() < 2 ? "0" : "") + digits;
 }
 
 // Why a number of the result, value·2^(power·scale), is not a normal double.
-std::string OutOfRange(ResultName name, double value, int power, int scale)
+std::string OutOfRange(ResultName name, double value, int power, int scale, char mark)
 {
     const std::string text = NameText(name);
     if (!(value > 0 && std::isfinite(value)))
         return "No se puede calcular " + text + " con doble precisión";
     if (power == 0)
         return "No se puede calcular " + text + " con doble precisión: sería de unos "
-               + MagnitudeText(value, 0) + "°";
+               + MagnitudeText(value, 0, mark) + "°";
     if (value < kTiniest)
-        return "No se puede calcular " + text + " con doble precisión: es unas " + MagnitudeText(value, 0)
+        return "No se puede calcular " + text + " con doble precisión: es unas " + MagnitudeText(value, 0, mark)
                + " veces " + (power == 2 ? "el cuadrado del" : "el") + " lado mayor";
     return Capitalized(text) + " sale del rango de los números de doble precisión: sería de unos "
-           + MagnitudeText(value, long(power) * scale);
+           + MagnitudeText(value, long(power) * scale, mark);
 }
 
 } // namespace
 
 std::string CompleteTriangle(const ScaledTriangle &scaled, const TriangleData &given,
-                             SolvedTriangle &triangle)
+                             SolvedTriangle &triangle, char mark)
 {
     // Scale again to the largest side, which a case may have computed.
     std::array<double, 3> s = scaled.sides;
@@ -114,19 +133,24 @@ std::string CompleteTriangle(const ScaledTriangle &scaled, const TriangleData &g
     t.area = area;
     t.perimeter = perimeter;
     t.semiperimeter = perimeter / 2;
+    const double diameter = s[0] * s[1] * s[2] / (2 * area);
     for (int i = 0; i < 3; ++i) {
         const int j = (i + 1) % 3, k = (i + 2) % 3;
         t.sides[i] = s[i];
         t.angles[i] = angles[i];
         t.heights[i] = 2 * area / s[i];
-        // m² = ((b² − c²)/a)²/4 + h², which has no cancellation: the foot of
-        // the median lies (b² − c²)/(2a) from the foot of the height.
-        t.medians[i] = 0.5 * std::hypot((s[j] - s[k]) * (s[j] + s[k]) / s[i], 2 * t.heights[i]);
+        // 4m² = (b − c)² + 4s·(s − a), two terms that never cancel, with
+        // s − a = a·sen(B/2)·sen(C/2)/sen(A/2) accurate to the last places even
+        // where a is almost b + c; its root taken in two, as it may underflow.
+        const double rootRest = std::sqrt(s[i] / SinDegrees(angles[i] / 2) * SinDegrees(angles[j] / 2))
+                                * std::sqrt(SinDegrees(angles[k] / 2));
+        t.medians[i] = 0.5 * std::hypot(SideDifference(s, angles, given, diameter, i),
+                                        2 * std::sqrt(t.semiperimeter) * rootRest);
         // cos(A/2) = sen((B + C)/2), accurate when A is near 180°.
         t.bisectors[i] = 2 * s[j] / (s[j] + s[k]) * s[k] * SinDegrees((angles[j] + angles[k]) / 2);
     }
     t.inradius = area / t.semiperimeter;
-    t.circumradius = s[0] * s[1] * s[2] / (4 * area);
+    t.circumradius = diameter / 2;
 
     struct Result {
         double *number;
@@ -155,7 +179,7 @@ std::string CompleteTriangle(const ScaledTriangle &scaled, const TriangleData &g
         const double value = *r.number;
         const double real = std::ldexp(value, r.power * scale);
         if (!(value >= kTiniest && value <= DBL_MAX && real >= DBL_MIN && real <= DBL_MAX))
-            return OutOfRange(r.name, value, r.power, scale);
+            return OutOfRange(r.name, value, r.power, scale, mark);
         *r.number = real;
     }
     for (int part = 0; part < kTriangleParts; ++part) {

@@ -20,25 +20,25 @@ TrianglePart Angle(int i) { return TrianglePart(3 + i); }
 std::string Letter(int part) { return std::string(kLetters[part]); }
 
 // A number of a reason.
-std::string Shown(double x)
+std::string Shown(double x, char mark)
 {
     if (std::isinf(x))
         return x > 0 ? "∞" : "-∞";
-    return DecimalText(x, 4);
+    return WithMark(DecimalText(x, 4), mark);
 }
 
 // Two numbers of a reason, with as many places as it takes to tell them apart.
-std::pair<std::string, std::string> Apart(double x, double y)
+std::pair<std::string, std::string> Apart(double x, double y, char mark)
 {
     for (int decimals = 4; decimals <= 15; ++decimals) {
         std::string tx = DecimalText(x, decimals), ty = DecimalText(y, decimals);
         if (tx != ty || x == y)
-            return {tx, ty};
+            return {WithMark(tx, mark), WithMark(ty, mark)};
     }
     char tx[32], ty[32];
     std::snprintf(tx, sizeof tx, "%.17G", x);
     std::snprintf(ty, sizeof ty, "%.17G", y);
-    return {tx, ty};
+    return {WithMark(tx, mark), WithMark(ty, mark)};
 }
 
 // 180° less two angles, to the last place even when it is tiny: 180 − x is
@@ -88,7 +88,7 @@ std::string CountReason(int count)
     return "Sobran datos: dé solo tres de las seis partes" + given;
 }
 
-std::string PartReason(int part, double x)
+std::string PartReason(int part, double x, char mark)
 {
     const std::string name = Capitalized(kNames[part]);
     if (std::isnan(x))
@@ -97,20 +97,20 @@ std::string PartReason(int part, double x)
         if (x == HUGE_VAL)
             return name + " sale del rango de los números de doble precisión";
         if (!(x > 0))
-            return name + " debe ser mayor que 0 (es " + Shown(x) + ")";
+            return name + " debe ser mayor que 0 (es " + Shown(x, mark) + ")";
         return {};
     }
     if (!(x > 0 && x < 180)) {
-        const std::string value = std::isinf(x) ? Shown(x) : Apart(x, x > 0 ? 180 : 0).first;
+        const std::string value = std::isinf(x) ? Shown(x, mark) : Apart(x, x > 0 ? 180 : 0, mark).first;
         return name + " debe ser mayor que 0° y menor que 180° (es " + value + "°)";
     }
     if (x < kTiniest)
-        return name + " = " + Shown(x) + "° es demasiado pequeño para calcular con doble precisión";
+        return name + " = " + Shown(x, mark) + "° es demasiado pequeño para calcular con doble precisión";
     return {};
 }
 
 // Why the given parts make no triangle before any solving; empty when none.
-std::string Refusal(const TriangleData &given, TriangleCase kase)
+std::string Refusal(const TriangleData &given, TriangleCase kase, char mark)
 {
     const int count = int(std::count_if(given.begin(), given.end(), [](auto &p) { return p.has_value(); }));
     if (kase == TriangleCase::None)
@@ -119,7 +119,7 @@ std::string Refusal(const TriangleData &given, TriangleCase kase)
         return "Con tres ángulos hay infinitos triángulos semejantes: dé al menos un lado";
     for (int part = 0; part < kTriangleParts; ++part) {
         if (given[part]) {
-            if (std::string reason = PartReason(part, *given[part]); !reason.empty())
+            if (std::string reason = PartReason(part, *given[part], mark); !reason.empty())
                 return reason;
         }
     }
@@ -133,10 +133,10 @@ std::string Refusal(const TriangleData &given, TriangleCase kase)
         const std::string names = Letter(3 + first) + " y " + Letter(3 + second);
         if (rest <= 0)
             return "Los ángulos " + names + " suman 180° o más: no queda ángulo para " + Letter(3 + missing)
-                   + " (" + Letter(3 + first) + " = " + Shown(x) + "°, " + Letter(3 + second) + " = "
-                   + Shown(y) + "°)";
+                   + " (" + Letter(3 + first) + " = " + Shown(x, mark) + "°, " + Letter(3 + second) + " = "
+                   + Shown(y, mark) + "°)";
         if (rest < kTiniest)
-            return "Los ángulos " + names + " dejan para " + Letter(3 + missing) + " solo " + Shown(rest)
+            return "Los ángulos " + names + " dejan para " + Letter(3 + missing) + " solo " + Shown(rest, mark)
                    + "°: demasiado poco para calcular con doble precisión";
     }
 
@@ -146,7 +146,7 @@ std::string Refusal(const TriangleData &given, TriangleCase kase)
         std::sort(order.begin(), order.begin() + 2);
         const double x = *given[order[0]], y = *given[order[1]], z = *given[order[2]];
         if (!SumExceeds(x, y, z)) {
-            const auto [sum, side] = Apart(x + y, z);
+            const auto [sum, side] = Apart(x + y, z, mark);
             return Letter(order[0]) + " + " + Letter(order[1]) + " = " + sum + " no es mayor que "
                    + Letter(order[2]) + " = " + side;
         }
@@ -165,8 +165,8 @@ std::string Refusal(const TriangleData &given, TriangleCase kase)
     int exponent = 0;
     std::frexp(*given[largest], &exponent);
     if (std::ldexp(*given[smallest], -exponent) < kTiniest)
-        return "Los lados " + Letter(largest) + " = " + Shown(*given[largest]) + " y " + Letter(smallest)
-               + " = " + Shown(*given[smallest])
+        return "Los lados " + Letter(largest) + " = " + Shown(*given[largest], mark) + " y " + Letter(smallest)
+               + " = " + Shown(*given[smallest], mark)
                + " son de tamaños demasiado distintos para calcular con doble precisión";
     return {};
 }
@@ -241,7 +241,7 @@ void SolveSideTwoAngles(ScaledTriangle &t, int i, int missing)
 // the side y; none, one or two triangles. Of two, the first has the acute
 // angle Y. Gives the reason when there is none.
 std::string SolveAmbiguous(const ScaledTriangle &base, const TriangleData &given, int x, int y,
-                           std::array<ScaledTriangle, 2> &found, int &count)
+                           std::array<ScaledTriangle, 2> &found, int &count, char mark)
 {
     const int z = 3 - x - y;
     const double X = base.angles[x];
@@ -250,7 +250,7 @@ std::string SolveAmbiguous(const ScaledTriangle &base, const TriangleData &given
     // The height from the end of y onto the unknown side, and its foot.
     const double h = sy * sine, p = sy * cosine;
     const double realH = *given[y] * sine;
-    const std::string angle = Letter(3 + x) + " = " + Shown(X) + "°";
+    const std::string angle = Letter(3 + x) + " = " + Shown(X, mark) + "°";
     const std::string letterX = Letter(x), letterY = Letter(y);
 
     count = 0;
@@ -263,14 +263,14 @@ std::string SolveAmbiguous(const ScaledTriangle &base, const TriangleData &given
         else if (sx > h)
             count = 2;
         else {
-            const auto [least, side] = Apart(realH, *given[x]);
-            return "Con " + angle + " y " + letterY + " = " + Shown(*given[y]) + " no hay triángulo: el lado "
+            const auto [least, side] = Apart(realH, *given[x], mark);
+            return "Con " + angle + " y " + letterY + " = " + Shown(*given[y], mark) + " no hay triángulo: el lado "
                    + letterX + " debe medir al menos " + least + " (es " + side + ")";
         }
     } else if (sx > sy) {
         count = 1;
     } else {
-        const auto [other, side] = Apart(*given[y], *given[x]);
+        const auto [other, side] = Apart(*given[y], *given[x], mark);
         return "Con " + angle + " no hay triángulo: el lado " + letterX + " debe ser mayor que " + letterY
                + " = " + other + " (es " + side + ")";
     }
@@ -412,12 +412,12 @@ std::string TriangleTypeText(const SolvedTriangle &triangle)
     return std::string(AngleTypeName(triangle.byAngles)) + " " + std::string(SideTypeName(triangle.bySides));
 }
 
-TriangleSolution SolveTriangle(const TriangleData &given)
+TriangleSolution SolveTriangle(const TriangleData &given, char decimalMark)
 {
     TriangleSolution solution;
     solution.given = given;
     solution.kase = CaseOf(given);
-    solution.reason = Refusal(given, solution.kase);
+    solution.reason = Refusal(given, solution.kase, decimalMark);
     if (!solution.reason.empty())
         return solution;
 
@@ -457,7 +457,7 @@ TriangleSolution SolveTriangle(const TriangleData &given)
     case TriangleCase::LLA: {
         const int x = given[0] && given[3] ? 0 : given[1] && given[4] ? 1 : 2; // angle and side
         const int y = 3 - x - missingSide();
-        solution.reason = SolveAmbiguous(base, given, x, y, found, count);
+        solution.reason = SolveAmbiguous(base, given, x, y, found, count, decimalMark);
         if (!solution.reason.empty())
             return solution;
         break;
@@ -469,7 +469,7 @@ TriangleSolution SolveTriangle(const TriangleData &given)
 
     for (int n = 0; n < count; ++n) {
         found[n].Step(StepRule::Perimeter, Side(0));
-        std::string reason = CompleteTriangle(found[n], given, solution.triangles[n]);
+        std::string reason = CompleteTriangle(found[n], given, solution.triangles[n], decimalMark);
         if (!reason.empty()) {
             solution.triangles = {};
             solution.reason = std::move(reason);

@@ -94,8 +94,9 @@ struct TriangleSolution {
 };
 
 // Every part, side or angle, may be any double: NaN, infinities and values out
-// of range are refused with a reason, never answered with inf or NaN.
-TriangleSolution SolveTriangle(const TriangleData &given);
+// of range are refused with a reason, never answered with inf or NaN. The
+// numbers of the reason are written with `decimalMark` (a worksheet's ",").
+TriangleSolution SolveTriangle(const TriangleData &given, char decimalMark = '.');
 
 // "rectángulo escaleno"
 std::string TriangleTypeText(const SolvedTriangle &triangle);

@@ -6,6 +6,7 @@
 
 #include "general.h"
 
+#include <algorithm>
 #include <string>
 
 // The smallest angle, in degrees, and the smallest length or area relative to
@@ -40,7 +41,15 @@ inline std::string Capitalized(std::string_view name)
     return text;
 }
 
+// A number's text in a reason, with `mark` for its decimal point.
+inline std::string WithMark(std::string number, char mark)
+{
+    std::replace(number.begin(), number.end(), '.', mark);
+    return number;
+}
+
 // Every element of `triangle` from `scaled` (the given parts copied exactly
-// from `given`), or the reason why one of them falls outside the doubles.
+// from `given`), or the reason why one of them falls outside the doubles,
+// its numbers with the decimal mark `mark`.
 std::string CompleteTriangle(const ScaledTriangle &scaled, const TriangleData &given,
-                             SolvedTriangle &triangle);
+                             SolvedTriangle &triangle, char mark);

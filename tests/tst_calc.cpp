@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -205,12 +206,12 @@ QString Decimal(double x, int decimals, QChar mark)
 
 // The answer to a general row: case, count, then each triangle's a, b, c, A,
 // B, C, area, perimeter, r and R from the row's own parts and area; or "Sin
-// solución" and the reason.
+// solución" and the reason, its numbers with the sheet's decimal mark too.
 QStringList ResolverAnswer(const general_cases::Row &row, int decimals, QChar mark)
 {
     QStringList fields{row.kase, QString::number(row.count)};
     if (row.count == 0)
-        return fields << "Sin solución" << QString::fromUtf8(row.reason);
+        return fields << "Sin solución" << QString::fromUtf8(row.reason).replace(u'.', mark);
     for (const general_cases::Triangle &t : std::span(row.triangles).first(row.count)) {
         const auto &[a, b, c, A, B, C] = t.parts;
         const double perimeter = a + b + c;
@@ -363,6 +364,19 @@ const QString kPinnedSheet = QStringLiteral(
     "resolver;b=2;C=59;B=11\n"
     "resolver;A=52;a=22;b=26\n"
     "resolver;b=34;a=38;c=30\n");
+
+// The length of the shortest text that reads back as x, with no exponent
+// or with one as printf writes it ("2.5e+17").
+qsizetype ShortestLength(double x)
+{
+    int digits = 1;
+    while (QString::number(x, 'e', digits - 1).toDouble() != x)
+        ++digits;
+    const QString scientific = QString::number(std::fabs(x), 'e', digits - 1);
+    const int exponent = scientific.section(u'e', 1).toInt();
+    const int fixed = exponent >= 0 ? std::max(exponent + 1, digits) + (digits > exponent + 1) : 1 - exponent + digits;
+    return (x < 0) + std::min(scientific.size(), qsizetype(fixed));
+}
 
 } // namespace
 
@@ -601,7 +615,8 @@ private slots:
         QStringList texts{title};
         for (const auto &row : rows)
             texts << "Resuelve el triángulo con " + row.second;
-        const QStringList keyTexts{"h = 4 < b = 5 < a = 8: dos triángulos", "Solución 2", form3::kAngleB};
+        const QStringList keyTexts{"h = 4 < b = 5 < a = 8: dos triángulos", "Solución 2", form3::kAngleB,
+                                   "el lado a debe medir al menos 3,2139 (es 3)"};
         const QStringList sheetTexts{"c = ?", "Puede haber más de un triángulo con estos datos."};
         for (const auto &[name, own] : {std::pair{"respuestas", keyTexts}, std::pair{"problemas", sheetTexts}}) {
             QFile file(dir.filePath(name + QStringLiteral(".html")));
@@ -684,15 +699,17 @@ private slots:
         });
         // Every shared row of the general solution with three parts, as a
         // resolver row: the parts stay text, the numbers are their worked-out
-        // values rounded to 4 places.
+        // values rounded to 4 places, a reason is text with decimal commas.
         for (const general_cases::Row &row : general_cases::kRows) {
             if (general_cases::Given(row) != 3)
                 continue;
             const QStringList parts = PartArgs(row).mid(1);
             sheet += CsvRow(QStringList{"resolver"} + parts);
             QStringList cells{TextCell("resolver")};
-            for (const QString &text : parts + ResolverAnswer(row, 4, u'.'))
-                cells << (IsPlainNumber(text) ? NumberCell(text.toDouble()) : TextCell(text));
+            for (const QString &text : parts + ResolverAnswer(row, 4, u',')) {
+                const QString point = WithMark(text, u',', u'.');
+                cells << (IsPlainNumber(point) ? NumberCell(point.toDouble()) : TextCell(text));
+            }
             expected << cells;
         }
 
@@ -739,8 +756,10 @@ private slots:
                                       << "caso desconocido «cuatro-lados»" + usage;
         QTest::newRow("too few values") << QStringList{"tres-lados", "3", "4"} << 2 << ""
                                         << "«tres-lados» lleva 3 valores (A B C) y se dieron 2" + usage;
-        QTest::newRow("option after the case is a value") << QStringList{"tres-lados", "3", "4", "5", "--json"} << 2
-                                                          << "" << "lleva 3 valores (A B C) y se dieron 4";
+        QTest::newRow("option after the case") << QStringList{"tres-lados", "3", "4", "5", "--json"} << 2 << ""
+                                               << "--json es una opción: va antes del caso" + usage;
+        QTest::newRow("option in place of a value") << QStringList{"tres-lados", "3", "4", "--svg"} << 2 << ""
+                                                    << "--svg es una opción: va antes del caso";
         QTest::newRow("negative value after the case") << QStringList{"dos-lados", "90", "0", "0", "-3", "4"} << 0
                                                        << "Ángulo C = 126° 52′ 11.64″" << "";
         QTest::newRow("capitals in the case") << QStringList{"Tres-Lados", "3", "4", "5"} << 0 << "Área = 6 m2" << "";
@@ -797,6 +816,14 @@ private slots:
             << QStringList{"--json", "--pasos", "--decimales", "2"} + lla << 0
             << "{\"regla\":\"Teorema del seno\",\"formula\":\"b = a·sen B / sen A\","
                "\"sustitucion\":\"b = 3·sen 93.56° / sen 30°\",\"resultado\":\"b = 5.99\"}" << "";
+        const QStringList options{"--pasos", "--decimales", "2"};
+        QTest::newRow("resolver, options after the parts")
+            << QStringList{"resolver", "a=7", "b=10", "A=30"} + options << 0
+            << "Pasos:\n1. Caso ambiguo\n   h = b·sen A\n   h = 10·sen 30°\n   h = 5 < a = 7 < b = 10: dos triángulos\n"
+               "2. Teorema del seno\n   sen B = b·sen A / a\n   sen B = 10·sen 30° / 7 = 0.71\n"
+            << "";
+        QTest::newRow("resolver, an unknown option after the parts")
+            << QStringList{"resolver", "a=7", "b=10", "A=30", "-x"} << 2 << "" << "opción desconocida «-x»";
         QTest::newRow("resolver: a part twice") << QStringList{"resolver", "a=3", "a=4", "c=5"} << 2 << ""
                                                 << "«a=4»: la parte a se da más de una vez" + usage;
         QTest::newRow("resolver: an unknown part") << QStringList{"--json", "resolver", "a=3", "b=4", "d=5"} << 2 << ""
@@ -1054,6 +1081,45 @@ private slots:
                      && first.endsWith(row.count == 2 ? "; dos soluciones" : "; una solución"),
                  qPrintable(first));
         QCOMPARE(text.out.contains("\nSolución 2\n"), row.count == 2);
+    }
+
+    // Every number of resolver's JSON is the shortest text that reads back as
+    // its double: no text with one significant digit fewer does, and a whole
+    // number has no ".0". Random sides (any exponent that keeps the area a
+    // double) and angles, which come back as given, and three numbers a
+    // writer without that promise lengthens.
+    void jsonNumbers_data()
+    {
+        QTest::addColumn<QList<double>>("given"); // a, B, C
+        QTest::newRow("149.87012 0.649452749195154 42.24538494287766")
+            << QList<double>{149.87012, 0.649452749195154, 42.24538494287766};
+        QRandomGenerator random(20);
+        for (int n = 0; n < 100; ++n) {
+            const double side = std::ldexp(1 + random.generateDouble(), random.bounded(-500, 500));
+            QTest::addRow("random %d", n)
+                << QList<double>{side, 90 * random.generateDouble(), 90 * random.generateDouble()};
+        }
+    }
+
+    void jsonNumbers()
+    {
+        QFETCH(QList<double>, given);
+        QStringList args{"--json", "resolver"};
+        for (int i = 0; i < 3; ++i)
+            args << QString("aBC")[i] + QStringLiteral("=") + QString::number(given[i], 'g', 17);
+        const Run run = Calc(args);
+        QCOMPARE(run.status, 0);
+        const QJsonObject triangle = QJsonDocument::fromJson(run.out).object()["soluciones"][0].toObject();
+        QCOMPARE(triangle["a"].toDouble(), given[0]);
+        QCOMPARE(triangle["C"].toDouble(), given[2]);
+        const QRegularExpression number(R"([:,\[](-?[0-9][0-9.e+-]*))");
+        int numbers = 0;
+        for (const QRegularExpressionMatch &match : number.globalMatch(QString::fromUtf8(run.out))) {
+            const QString text = match.captured(1);
+            QVERIFY2(text.size() <= ShortestLength(text.toDouble()), qPrintable(text));
+            ++numbers;
+        }
+        QCOMPARE(numbers, 20);
     }
 
     // --svg with two solutions: both triangles side by side under their titles.
