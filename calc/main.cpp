@@ -72,7 +72,7 @@ std::string Usage()
     text += "     sorvani-calc [--separador ;|,] [--decimales N] --lote HOJA.csv   (o - para la entrada estándar)\n"
             "     sorvani-calc --lote HOJA.csv [--informe F.html] [--enunciado F.html] [--titulo TÍTULO]\n"
             "     sorvani-calc [--semilla N] [--casos LISTA] [--versiones K] [--separador ;|,]\n"
-            "                  [--informe F.html] [--enunciado F.html] [--titulo TÍTULO] generar CANTIDAD\n";
+            "                  [--informe F.html] [--enunciado F.html] [--titulo TÍTULO] generar CANTIDAD [OPCIONES]\n";
     return text;
 }
 
@@ -511,13 +511,14 @@ int main(int argc, char **argv)
     const auto isOption = [](std::string_view arg) { return arg.starts_with('-') && arg != "-"; };
     std::size_t next = 0;
     // Options come before the case name; after it every argument is a value,
-    // but for resolver, whose parts are PARTE=VALOR: there "-" opens an option.
+    // but for resolver, whose parts are PARTE=VALOR, and generar, whose count
+    // is whole: there "-" opens an option.
     for (; next < args.size() && isOption(args[next]); ++next) {
         if (const std::optional<int> status = readOption(next))
             return *status;
     }
     std::vector<std::string_view> parts;
-    if (next < args.size() && NamesCommand(args[next], kResolverName)) {
+    if (next < args.size() && (NamesCommand(args[next], kResolverName) || NamesCommand(args[next], kGenerateName))) {
         for (std::size_t i = next + 1; i < args.size(); ++i) {
             if (!isOption(args[i]))
                 parts.push_back(args[i]);
@@ -536,14 +537,14 @@ int main(int argc, char **argv)
             return WrongUse("--titulo es para --informe y --enunciado");
         if (run.key && run.problems && *run.key == *run.problems)
             return WrongUse("--informe y --enunciado van en ficheros distintos");
-        if (next + 1 == args.size())
+        if (parts.empty())
             return WrongUse("falta la cantidad de problemas tras generar");
-        if (next + 2 < args.size())
-            return WrongUse("sobra «" + std::string(args[next + 2]) + "» tras la cantidad de problemas");
-        const std::optional<std::uint64_t> count = ReadWhole(args[next + 1], 1, generator::kMaxProblems);
+        if (parts.size() > 1)
+            return WrongUse("sobra «" + std::string(parts[1]) + "» tras la cantidad de problemas");
+        const std::optional<std::uint64_t> count = ReadWhole(parts[0], 1, generator::kMaxProblems);
         if (!count)
             return WrongUse("la cantidad de problemas va de 1 a " + std::to_string(generator::kMaxProblems)
-                            + ", no «" + std::string(args[next + 1]) + "»");
+                            + ", no «" + std::string(parts[0]) + "»");
         request.count = int(*count);
         if (!seedGiven) {
             // Drawn only here: the sheet itself comes from the seed alone.

@@ -863,6 +863,9 @@ private slots:
                                         << "no «18446744073709551616»";
         QTest::newRow("--semilla 2^64 - 1") << QStringList{"--semilla", "18446744073709551615", "generar", "1"} << 0
                                             << "resolver;" << "";
+        // The count is whole, so what follows it with "-" can only be an option.
+        QTest::newRow("options after the count") << QStringList{"generar", "6", "--versiones", "2", "--semilla", "2026"}
+                                                 << 0 << "versión;A\nresolver;a=33;b=32;c=17\n" << "";
         QTest::newRow("a seed drawn is named") << QStringList{"generar", "2"} << 0 << "resolver;" << "semilla: ";
         QTest::newRow("--semilla without generar") << QStringList{"--semilla", "1", "tres-lados", "3", "4", "5"} << 2
                                                    << "" << "--semilla, --casos y --versiones son para generar";
