@@ -1,0 +1,379 @@
+#!/usr/bin/python3
+"""The web app in headless Chromium, as a student and a teacher use it, against
+the native sorvani-calc: every row of tests/GeneralCases.h typed key by key, both
+triangles, the lock, unreadable and hostile input, the link, the working, the
+worksheet's three files, phone size, print, accessibility (axe-core),
+installability and a reload with the server gone. Exit 77 (skipped) where the
+browser, its driver, selenium or the built site is missing."""
+
+import argparse
+import base64
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import urllib.parse
+
+from browser import Site, chromium, missing, phone
+
+SKIP = 77
+PARTS = ['a', 'b', 'c', 'A', 'B', 'C']
+NAMES = ['Lado a', 'Lado b', 'Lado c', 'Ángulo A', 'Ángulo B', 'Ángulo C']
+RESULTS = ['Área', 'Perímetro', 'Semiperímetro', 'Altura sobre a', 'Altura sobre b', 'Altura sobre c',
+           'Mediana de a', 'Mediana de b', 'Mediana de c', 'Bisectriz de A', 'Bisectriz de B',
+           'Bisectriz de C', 'Radio inscrito', 'Radio circunscrito']
+HOSTILE = '<img src=x onerror=alert(1)>'
+
+failures = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+        print('FAIL:', what, flush=True)
+    return ok
+
+
+def skip(why):
+    print('SKIP:', why)
+    sys.exit(SKIP)
+
+
+def general_rows(header):
+    """(name, typed parts) of each row of GeneralCases.h."""
+    text = open(header, encoding='utf-8').read()
+    rows = []
+    for name, typed in re.findall(r'\{"([^"]+)", \{([^}]*)\}, "\w*", \d', text):
+        values = [None if v == '_' else v[1:-1] for v in re.findall(r'"[^"]*"|_', typed)]
+        rows.append((name, values))
+    return rows
+
+
+def native(calc, *args):
+    return subprocess.run([calc, *args], capture_output=True, text=True)
+
+
+def native_view(calc, typed, decimals=4, steps=False):
+    """What sorvani-calc resolver writes: status line, per triangle {label: (decimal, dms)} and its working."""
+    given = [f'{PARTS[i]}={v}' for i, v in enumerate(typed) if v is not None]
+    run = native(calc, '--decimales', str(decimals), *(['--pasos'] if steps else []), 'resolver', *given)
+    if run.returncode != 0:
+        status = run.stderr.strip().splitlines()[-1]
+        # As the window says it: no side can be typed until an angle is emptied.
+        if all(v is None for v in typed[:3]):
+            status += '. Vacíe primero uno de los ángulos.'
+        return {'status': status, 'text': run.stdout, 'triangles': []}
+    head, *blocks = re.split(r'\n\n(?:Solución \d\n)?(?=Lado a = )', run.stdout)
+    case, tail = head.split(': ', 1)
+    triangles = []
+    for block in blocks:
+        body, _, working = block.partition('Pasos:\n')
+        values = {}
+        for line in body.splitlines():
+            label, _, value = line.replace(' (dato)', '').partition(' = ')
+            if line.startswith('Tipo: '):
+                values['Tipo'] = (line[len('Tipo: '):], None)
+            elif value:
+                decimal, _, dms = value.partition(' = ')
+                values[label] = (decimal, dms)
+        triangles.append({'values': values, 'pasos': working.rstrip('\n')})
+    return {'status': case + ': ' + tail.rsplit('; ', 1)[-1], 'text': run.stdout, 'triangles': triangles}
+
+
+class Page:
+    def __init__(self, driver, site):
+        self.d = driver
+        self.site = site
+
+    def open(self, path):
+        self.d.get(self.site.url + path)
+        self.wait(lambda: self.d.execute_script('return "listo" in document.documentElement.dataset'))
+
+    def wait(self, condition, timeout=10):
+        end = time.monotonic() + timeout
+        while not condition():
+            if time.monotonic() > end:
+                raise TimeoutError('page not ready')
+            time.sleep(0.02)
+
+    def box(self, name):
+        """The element whose accessible name is `name`."""
+        return self.d.execute_script(
+            'return [...document.querySelectorAll("input, select")].find((e) => [...e.labels].some('
+            '(l) => l.textContent.trim() === arguments[0]))', name)
+
+    def button(self, name):
+        return self.d.execute_script(
+            'return [...document.querySelectorAll("button, a")].find((e) => e.textContent.trim() === arguments[0])',
+            name)
+
+    def value(self, name):
+        return self.box(name).get_property('value')
+
+    def status(self):
+        return self.d.find_element('css selector', '[role=status]').get_property('textContent')
+
+    def pasos(self):
+        return self.d.find_element('id', 'pasos').get_property('textContent')
+
+    def figure_name(self):
+        return self.d.execute_script('return document.querySelector("[role=img]")?.getAttribute("aria-label") ?? ""')
+
+    def type(self, typed):
+        self.button('Borrar').click()
+        for name, text in zip(NAMES, typed):
+            if text is not None:
+                self.box(name).send_keys(text)
+
+    def choose(self, label):
+        self.d.execute_script('[...document.querySelectorAll("label")].find((l) => l.textContent.trim() === '
+                              'arguments[0]).querySelector("input").click()', label)
+
+    def axe(self, source, where):
+        if not source:
+            return
+        self.d.execute_script(source)
+        found = self.d.execute_async_script(
+            'const done = arguments[arguments.length - 1];'
+            'axe.run(document).then((r) => done(r.violations.map((v) => v.id + ": " + v.nodes.length)))')
+        check(not found, f'axe, {where}: {found}')
+
+
+def compare(page, row, typed, expected, shown, degrees='dms'):
+    """Every box, the status, the working and the figure's name against the native answer."""
+    check(page.status() == expected['status'], f'{row}: status {page.status()!r}, native {expected["status"]!r}')
+    triangles = expected['triangles']
+    values = triangles[shown]['values'] if triangles else {}
+    for i, name in enumerate(NAMES):
+        if typed[i] is not None:
+            want = typed[i]
+        elif not triangles:
+            want = ''
+        else:
+            decimal, dms = values[name]
+            want = dms if i >= 3 and degrees == 'dms' else decimal
+        check(page.value(name) == want, f'{row}: {name} {page.value(name)!r}, expected {want!r}')
+        locked = page.box(name).get_attribute('readonly') is not None
+        check(locked == (typed[i] is None and sum(t is not None for t in typed) >= 3), f'{row}: {name} locked {locked}')
+    for name in RESULTS:
+        want = values[name][0] if values else ''
+        check(page.value(name) == want, f'{row}: {name} {page.value(name)!r}, expected {want!r}')
+    kind = page.value('Tipo')
+    check(kind != '' if values else kind == '', f'{row}: Tipo {kind!r}')
+    if values:
+        check(kind in values['Tipo'][0], f'{row}: Tipo {kind!r}, native {values["Tipo"][0]!r}')
+        check(page.pasos() == triangles[shown]['pasos'], f'{row}: Pasos differ:\n{page.pasos()}\n--\n{triangles[shown]["pasos"]}')
+        figure = page.figure_name()
+        check(kind in figure and all(f'{p} = {page.value(n)}' in figure for p, n in zip(PARTS, NAMES)),
+              f'{row}: figure named {figure!r}')
+    else:
+        check(page.pasos() == '' and page.figure_name() == '', f'{row}: working or figure without a triangle')
+
+
+def test_general_cases(page, args, axe):
+    page.open('index.html')
+    page.axe(axe, 'empty page')
+    page.d.execute_script('navigator.clipboard.writeText = async (t) => { window.copied = t; }')
+    for row, typed in general_rows(args.cases):
+        # Only three boxes take data: a fourth is locked (test_lock_and_unreadable).
+        if sum(t is not None for t in typed) != 3:
+            continue
+        expected = native_view(args.calc, typed, steps=True)
+        page.type(typed)
+        compare(page, row, typed, expected, 0)
+        if expected['triangles']:
+            page.button('Copiar').click()
+            copied = page.d.execute_script('return window.copied')
+            check(copied == native_view(args.calc, typed)['text'], f'{row}: Copiar gave {copied!r}')
+        two = len(expected['triangles']) == 2
+        check(page.d.find_element('id', 'soluciones').is_displayed() == two, f'{row}: switch shown {not two}')
+        if two:
+            page.choose('Solución 2')
+            compare(page, row + ', second', typed, expected, 1)
+            page.choose('Solución 1')
+            compare(page, row + ', first again', typed, expected, 0)
+    # The other way of showing angles, and other decimals, on the last solved row.
+    typed = ['4', None, '5', '40', None, None]
+    page.type(typed)
+    page.choose('grados decimales')
+    page.box('Decimales').clear()
+    page.box('Decimales').send_keys('7')
+    compare(page, 'decimal degrees, 7 decimals', typed, native_view(args.calc, typed, 7, True), 0, 'decimal')
+    page.choose('grados, minutos y segundos')
+
+
+def test_lock_and_unreadable(page, args, axe):
+    page.open('index.html')
+    page.type(['3', '4', '5', None, None, None])
+    angle = page.box('Ángulo A')
+    solved = angle.get_property('value')
+    angle.send_keys('9')
+    check(angle.get_property('value') == solved, 'a solved box takes typing')
+    page.box('Lado c').send_keys('\b')
+    check(page.status() == 'Faltan datos: dé tres de las seis partes, al menos un lado (hay 2)', 'two data')
+    check(all(page.value(n) == '' and page.box(n).get_attribute('readonly') is None for n in NAMES[3:]),
+          'emptying a datum frees the solved boxes')
+    angle.send_keys('90')
+    check(page.value('Lado c') == '5' and page.value('Lado a') == '3', 'a new datum leaves the typed ones')
+    check(page.status() == native_view(args.calc, ['3', '4', None, '90', None, None])['status'], 'a, b, A solved')
+    # Three angles: the status asks for a side.
+    page.type([None, None, None, '60', '60', '60'])
+    check('Vacíe primero uno de los ángulos.' in page.status(), f'three angles: {page.status()!r}')
+    # A hostile value is text: named unreadable, no markup, no dialog.
+    page.type([HOSTILE, '4', '5', None, None, None])
+    check(page.value('Lado a') == HOSTILE and page.status() == 'No se puede leer el lado a.',
+          f'unreadable: {page.status()!r}')
+    check(page.box('Lado a').get_attribute('aria-invalid') == 'true', 'unreadable box not marked')
+    check(page.d.execute_script('return document.querySelectorAll("main img").length') == 0, 'typed markup became an element')
+    page.axe(axe, 'refused')
+    page.type(['3', None, '5', '40', None, None])
+    check(page.status() == native_view(args.calc, ['3', None, '5', '40', None, None])['status'], 'no triangle status')
+    page.axe(axe, 'no triangle')
+    try:
+        page.d.switch_to.alert.dismiss()
+        check(False, 'a dialog opened')
+    except Exception:
+        pass
+
+
+def test_link(page, args, axe):
+    page.open('index.html#a=4&c=5&A=40')
+    typed = ['4', None, '5', '40', None, None]
+    compare(page, 'link', typed, native_view(args.calc, typed, steps=True), 0)
+    page.axe(axe, 'two solutions')
+    history = page.d.execute_script('return history.length')
+    page.box('Lado a').send_keys('.5')
+    address = urllib.parse.unquote(page.d.current_url.split('#', 1)[1])
+    check(address == 'a=4.5&c=5&A=40', f'address after typing: {address}')
+    check(page.d.execute_script('return history.length') == history, 'typing filled the history')
+    page.button('Hoja de ejercicios').click()
+    page.wait(lambda: page.d.title == 'Sorvani: hoja de ejercicios')
+
+
+def test_phone_and_print(page, args, axe):
+    phone(page.d)
+    for path in ('index.html#a=4&c=5&A=40', 'hoja.html'):
+        page.open(path)
+        small = page.d.execute_script('''
+            const small = [];
+            for (const e of document.querySelectorAll('input:not([type=radio]), select, button')) {
+              const r = e.getBoundingClientRect();
+              if (r.width && (r.width < 44 || r.height < 44)) small.push(e.id + ' ' + r.width + 'x' + r.height);
+            }
+            return small;''')
+        check(not small, f'{path}: boxes or buttons under 44 px: {small}')
+        width = page.d.execute_script('return document.documentElement.scrollWidth')
+        check(width <= 360, f'{path}: scrolls sideways ({width} px)')
+    page.open('index.html#a=4&c=5&A=40')
+    figure, lefts = page.d.execute_script('''
+        return [document.querySelector('#figura svg').getBoundingClientRect().right,
+                new Set([...document.querySelectorAll('[data-r]')].map((e) => e.getBoundingClientRect().left)).size]''')
+    check(figure <= 360 and lefts == 1, f'phone: figure ends at {figure}, results in {lefts} columns')
+    phone(page.d, False)
+    pdf = page.d.execute_cdp_cmd('Page.printToPDF', {'preferCSSPageSize': True})
+    with tempfile.NamedTemporaryFile(suffix='.pdf') as file:
+        file.write(base64.b64decode(pdf['data']))
+        file.flush()
+        text = subprocess.run(['pdftotext', '-layout', file.name, '-'], capture_output=True, text=True).stdout
+    pages = text.count('\f')
+    check(pages == 1, f'print: {pages} pages')
+    for word in ('Lado a', 'Radio circunscrito', 'Pasos', 'Bisectriz de C', '3.1114', 'P = 15.2115'):
+        check(word in text, f'print lacks {word!r}')
+    check('Copiar' not in text and 'Borrar' not in text, 'print shows buttons')
+
+
+def test_worksheet(page, args, axe, downloads):
+    sheet = os.path.join(downloads, 'deberes.csv')
+    with open(sheet, 'w', encoding='utf-8') as f:
+        f.write('tres-lados;3;4;5\nresolver;a=4;c=5;A=40\nresolver;a=3;c=5;A=40\n'
+                f'resolver;a={HOSTILE};b=4;c=5\ndos-lados;45;30;15;10,5;7\ntres-lados;3;4cm;5\nfoo;1;2\n'
+                'dos-angulos;20;30;0;40;15;30;12.5\n')
+    page.open('hoja.html')
+    page.axe(axe, 'empty worksheet page')
+    page.d.execute_cdp_cmd('Browser.setDownloadBehavior', {'behavior': 'allow', 'downloadPath': downloads})
+    page.box('Hoja de ejercicios (CSV)').send_keys(sheet)
+    page.wait(lambda: not page.button('Descargar enunciado').get_property('disabled'))
+    for separator, decimals, title in ((';', '4', ''), (';', '2', f'Repaso {HOSTILE}')):
+        page.box('Decimales').clear()
+        page.box('Decimales').send_keys(decimals)
+        page.box('Título').clear()
+        page.box('Título').send_keys(title)
+        common = ['--separador', separator, '--decimales', decimals]
+        answers = native(args.calc, *common, '--lote', sheet)
+        titled = common + (['--titulo', title] if title else [])
+        key, problems = (os.path.join(downloads, 'native-' + n) for n in ('key.html', 'sheet.html'))
+        native(args.calc, *titled, '--lote', sheet, '--informe', key, '--enunciado', problems)
+        items = page.d.execute_script('return [...document.querySelectorAll("#problemas li")].map((l) => l.textContent)')
+        check(items == answers.stderr.splitlines(), f'worksheet problems {items}, native {answers.stderr!r}')
+        summary, answered = page.status(), len(answers.stdout.splitlines()) - 1
+        check(f' {answered} de 8 ' in summary, f'worksheet summary {summary!r}, {answered} answered')
+        check(page.d.execute_script('return document.querySelectorAll("main img").length') == 0,
+              'worksheet text became markup')
+        for button, name, want in (('Descargar respuestas (CSV)', 'deberes-resuelta.csv', answers.stdout.encode()),
+                                   ('Descargar solucionario', 'deberes-solucionario.html', open(key, 'rb').read()),
+                                   ('Descargar enunciado', 'deberes-enunciado.html', open(problems, 'rb').read())):
+            path = os.path.join(downloads, name)
+            if os.path.exists(path):
+                os.remove(path)
+            page.button(button).click()
+            page.wait(lambda: os.path.exists(path) and not os.path.exists(path + '.crdownload'))
+            time.sleep(0.1)
+            check(open(path, 'rb').read() == want, f'{name} ({decimals} decimals) differs from sorvani-calc')
+    page.axe(axe, 'worksheet answered')
+
+
+def test_offline(page, args, site):
+    page.open('index.html')
+    page.d.execute_async_script('navigator.serviceWorker.ready.then(() => arguments[arguments.length - 1]())')
+    errors = page.d.execute_cdp_cmd('Page.getInstallabilityErrors', {})
+    check(not errors.get('installabilityErrors'), f'installability: {errors}')
+    site.stop()
+    page.open('index.html#a=3&b=4&c=5')
+    check(page.value('Ángulo C') == '90° 0′ 0″', 'offline: not solved')
+    page.open('hoja.html')
+    check(page.d.title == 'Sorvani: hoja de ejercicios', 'offline: no worksheet page')
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument('--site', required=True)
+    parser.add_argument('--calc', required=True)
+    parser.add_argument('--cases', required=True)
+    parser.add_argument('--npm', help='folder with package.json and package-lock.json for axe-core')
+    args = parser.parse_args()
+    if missing() or not shutil.which('pdftotext'):
+        skip(missing() or 'pdftotext (poppler-utils) is missing')
+    if not os.path.exists(os.path.join(args.site, 'sorvani.wasm')):
+        skip(f'the site is not built in {args.site} (scripts/web.sh --build)')
+    axe = None
+    if args.npm:
+        script = os.path.join(args.npm, 'node_modules', 'axe-core', 'axe.min.js')
+        if not os.path.exists(script):
+            subprocess.run(['npm', 'ci', '--no-audit', '--no-fund'], cwd=args.npm, check=True)
+        axe = open(script, encoding='utf-8').read()
+
+    site = Site(args.site)
+    driver = chromium()
+    page = Page(driver, site)
+    downloads = tempfile.mkdtemp()
+    try:
+        for test in (lambda: test_general_cases(page, args, axe), lambda: test_lock_and_unreadable(page, args, axe),
+                     lambda: test_link(page, args, axe), lambda: test_phone_and_print(page, args, axe),
+                     lambda: test_worksheet(page, args, axe, downloads), lambda: test_offline(page, args, site)):
+            started = time.monotonic()
+            test()
+            print(f'{test.__code__.co_names[0]}: {time.monotonic() - started:.1f} s', flush=True)
+        logs = [e for e in driver.get_log('browser') if e['level'] == 'SEVERE' and 'ERR_CONNECTION_REFUSED' not in e['message']]
+        check(not logs, f'browser console errors: {logs}')
+    finally:
+        driver.quit()
+        shutil.rmtree(downloads, ignore_errors=True)
+    print(f'{len(failures)} failures' if failures else 'all passed')
+    return 1 if failures else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
