@@ -61,7 +61,6 @@ downloads.solucionario.addEventListener('click', () =>
 downloads.enunciado.addEventListener('click', () =>
   save(answer.enunciado, `${sheet.name}-enunciado.html`, 'text/html'));
 
-keepOffline();
 await load();
 ready = true;
 // A sheet chosen before the module was ready.
@@ -69,3 +68,5 @@ answerSheet();
 // Ready: what the tests wait for and the benchmark times.
 document.documentElement.dataset.listo = '';
 performance.mark('sorvani-listo');
+// Only then: the worker's copying of the site would slow the first visit down.
+keepOffline();
