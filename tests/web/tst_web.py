@@ -331,6 +331,12 @@ def test_worksheet(page, args, axe, downloads):
 def test_offline(page, args, site):
     page.open('index.html')
     page.d.execute_async_script('navigator.serviceWorker.ready.then(() => arguments[arguments.length - 1]())')
+    kept = page.d.execute_async_script('''const done = arguments[arguments.length - 1];
+        caches.keys().then((names) => caches.open(names[0])).then((cache) => cache.keys())
+          .then((requests) => done(requests.map((r) => new URL(r.url).pathname.slice(1))))''')
+    site_files = {os.path.relpath(os.path.join(d, f), args.site) for d, _, fs in os.walk(args.site) for f in fs}
+    # The worker's own script the browser keeps apart.
+    check(site_files - {'sw.js'} <= set(kept), f'the worker does not keep {sorted(site_files - set(kept))}')
     errors = page.d.execute_cdp_cmd('Page.getInstallabilityErrors', {})
     check(not errors.get('installabilityErrors'), f'installability: {errors}')
     # Without the browser's own cache only the worker can bring the pages back.
