@@ -211,6 +211,7 @@ def test_general_cases(page, args, axe):
 def test_lock_and_unreadable(page, args, axe):
     page.open('index.html')
     page.type(['3', '4', '5', None, None, None])
+    page.axe(axe, 'solved')
     angle = page.box('Ángulo A')
     solved = angle.get_property('value')
     angle.send_keys('9')
@@ -289,42 +290,47 @@ def test_phone_and_print(page, args, axe):
 
 
 def test_worksheet(page, args, axe, downloads):
-    sheet = os.path.join(downloads, 'deberes.csv')
-    with open(sheet, 'w', encoding='utf-8') as f:
-        f.write('tres-lados;3;4;5\nresolver;a=4;c=5;A=40\nresolver;a=3;c=5;A=40\n'
-                f'resolver;a={HOSTILE};b=4;c=5\ndos-lados;45;30;15;10,5;7\ntres-lados;3;4cm;5\nfoo;1;2\n'
-                'dos-angulos;20;30;0;40;15;30;12.5\n')
+    rows = ('tres-lados;3;4;5\nresolver;a=4;c=5;A=40\nresolver;a=3;c=5;A=40\n'
+            f'resolver;a={HOSTILE};b=4;c=5\ndos-lados;45;30;15;10,5;7\ntres-lados;3;4cm;5\nfoo;1;2\n'
+            'dos-angulos;20;30;0;40;15;30;12.5\n')
     page.open('hoja.html')
     page.axe(axe, 'empty worksheet page')
     page.d.execute_cdp_cmd('Browser.setDownloadBehavior', {'behavior': 'allow', 'downloadPath': downloads})
-    page.box('Hoja de ejercicios (CSV)').send_keys(sheet)
-    page.wait(lambda: not page.button('Descargar enunciado').get_property('disabled'))
-    for separator, decimals, title in ((';', '4', ''), (';', '2', f'Repaso {HOSTILE}')):
+    # As a Spanish spreadsheet saves it, then with commas and decimal points.
+    for name, separator, decimals, title in (('deberes', ';', '4', ''), ('deberes', ';', '2', f'Repaso {HOSTILE}'),
+                                             ('coma', ',', '3', 'Repaso')):
+        sheet = os.path.join(downloads, name + '.csv')
+        with open(sheet, 'w', encoding='utf-8') as f:
+            f.write(rows if separator == ';' else rows.replace(',', '.').replace(';', ','))
         page.box('Decimales').clear()
         page.box('Decimales').send_keys(decimals)
         page.box('Título').clear()
         page.box('Título').send_keys(title)
+        page.d.execute_script('arguments[0].value = arguments[1]; arguments[0].dispatchEvent(new Event("change"))',
+                              page.box('Separador'), separator)
+        page.box('Hoja de ejercicios (CSV)').send_keys(sheet)
+        page.wait(lambda: page.status().startswith(name + ':'))
         common = ['--separador', separator, '--decimales', decimals]
-        answers = native(args.calc, *common, '--lote', sheet)
-        titled = common + (['--titulo', title] if title else [])
+        answers = subprocess.run([args.calc, *common, '--lote', sheet], capture_output=True)
         key, problems = (os.path.join(downloads, 'native-' + n) for n in ('key.html', 'sheet.html'))
-        native(args.calc, *titled, '--lote', sheet, '--informe', key, '--enunciado', problems)
+        subprocess.run([args.calc, *common, *(['--titulo', title] if title else []), '--lote', sheet,
+                        '--informe', key, '--enunciado', problems])
         items = page.d.execute_script('return [...document.querySelectorAll("#problemas li")].map((l) => l.textContent)')
-        check(items == answers.stderr.splitlines(), f'worksheet problems {items}, native {answers.stderr!r}')
-        summary, answered = page.status(), len(answers.stdout.splitlines()) - 1
-        check(f' {answered} de 8 ' in summary, f'worksheet summary {summary!r}, {answered} answered')
+        check(items == answers.stderr.decode().splitlines(), f'{name}: problems {items}, native {answers.stderr!r}')
+        answered = answers.stdout.count(b'\n') - 1
+        check(f' {answered} de 8 ' in page.status(), f'{name}: summary {page.status()!r}, {answered} answered')
         check(page.d.execute_script('return document.querySelectorAll("main img").length') == 0,
               'worksheet text became markup')
-        for button, name, want in (('Descargar respuestas (CSV)', 'deberes-resuelta.csv', answers.stdout.encode()),
-                                   ('Descargar solucionario', 'deberes-solucionario.html', open(key, 'rb').read()),
-                                   ('Descargar enunciado', 'deberes-enunciado.html', open(problems, 'rb').read())):
-            path = os.path.join(downloads, name)
+        for button, saved, want in (('Descargar respuestas (CSV)', 'resuelta.csv', answers.stdout),
+                                    ('Descargar solucionario', 'solucionario.html', open(key, 'rb').read()),
+                                    ('Descargar enunciado', 'enunciado.html', open(problems, 'rb').read())):
+            path = os.path.join(downloads, f'{name}-{saved}')
             if os.path.exists(path):
                 os.remove(path)
             page.button(button).click()
             page.wait(lambda: os.path.exists(path) and not os.path.exists(path + '.crdownload'))
             time.sleep(0.1)
-            check(open(path, 'rb').read() == want, f'{name} ({decimals} decimals) differs from sorvani-calc')
+            check(open(path, 'rb').read() == want, f'{name}-{saved} ({separator}, {decimals} decimals) differs')
     page.axe(axe, 'worksheet answered')
 
 
