@@ -1,8 +1,13 @@
-// What both pages share: the offline worker and saving a file made in the page.
+// What both pages share: loading the module, the offline worker and saving a
+// file made in the page.
+import { load } from './sorvani.js';
 
-// After the first visit the worker keeps the whole site, so both pages open
-// and solve without the server.
-export function keepOffline() {
+// The page is ready: marked for the tests and the benchmark. Only now the
+// worker starts keeping the whole site (so both pages open and solve without
+// the server after this visit): its copying would slow the first visit down.
+export function shown() {
+  document.documentElement.dataset.listo = '';
+  performance.mark('sorvani-listo');
   if ('serviceWorker' in navigator)
     navigator.serviceWorker.register('sw.js').catch(() => {});
 }
@@ -24,4 +29,15 @@ export function save(content, name, type) {
 export function decimals(box) {
   const n = Math.round(Number(box.value));
   return Number.isFinite(n) && box.value.trim() !== '' ? Math.min(10, Math.max(0, n)) : 4;
+}
+
+// The module, or a line in the status saying why the page cannot work.
+export async function start(status) {
+  try {
+    await load();
+    return true;
+  } catch {
+    status.textContent = 'Este navegador no puede cargar el módulo de cálculo (WebAssembly). Recargue la página o use un navegador actual.';
+    return false;
+  }
 }

@@ -1,7 +1,7 @@
 // The worksheet page: the chosen CSV is read here and answered by the module,
 // which writes the three files exactly as sorvani-calc --lote does.
-import { load, worksheet } from './sorvani.js';
-import { keepOffline, save, decimals } from './comun.js';
+import { worksheet } from './sorvani.js';
+import { save, decimals, start, shown } from './comun.js';
 
 const $ = (id) => document.getElementById(id);
 const chooser = $('fichero');
@@ -61,12 +61,9 @@ downloads.solucionario.addEventListener('click', () =>
 downloads.enunciado.addEventListener('click', () =>
   save(answer.enunciado, `${sheet.name}-enunciado.html`, 'text/html'));
 
-await load();
-ready = true;
-// A sheet chosen before the module was ready.
-answerSheet();
-// Ready: what the tests wait for and the benchmark times.
-document.documentElement.dataset.listo = '';
-performance.mark('sorvani-listo');
-// Only then: the worker's copying of the site would slow the first visit down.
-keepOffline();
+if (await start(summary)) {
+  ready = true;
+  // A sheet chosen before the module was ready.
+  answerSheet();
+  shown();
+}

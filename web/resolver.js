@@ -1,8 +1,8 @@
 // The page for any triangle: every keystroke asks the module for the whole
 // view and shows it, within the input event. The page keeps only which boxes
 // hold data (a box the user typed in and did not empty), as the window does.
-import { load, resolver } from './sorvani.js';
-import { keepOffline, save, decimals } from './comun.js';
+import { resolver } from './sorvani.js';
+import { save, decimals, start, shown } from './comun.js';
 
 const KEYS = ['a', 'b', 'c', 'A', 'B', 'C'];
 const $ = (id) => document.getElementById(id);
@@ -131,11 +131,8 @@ $('borrar').addEventListener('click', () => {
 });
 
 fromAddress();
-await load();
-ready = true;
-show();
-// Ready: what the tests wait for and the benchmark times.
-document.documentElement.dataset.listo = '';
-performance.mark('sorvani-listo');
-// Only then: the worker's copying of the site would slow the first visit down.
-keepOffline();
+if (await start(status)) {
+  ready = true;
+  show();
+  shown();
+}
