@@ -177,4 +177,11 @@ std::string ResolverViewJson(const ResolverView &view, const std::array<std::str
                      {"copia", view.CopyText(display)}});
 }
 
+std::string ResolverViewJson(const std::array<std::string, kTriangleParts> &texts, const ResolverDisplay &display)
+{
+    std::array<bool, kTriangleParts> datum{};
+    std::ranges::transform(texts, datum.begin(), IsDatumText);
+    return ResolverViewJson(ResolverView(texts, datum), texts, display);
+}
+
 } // namespace calc

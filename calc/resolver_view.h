@@ -78,5 +78,8 @@ private:
 // figura, descripcion, pasos and copia. `texts` are the boxes as typed.
 std::string ResolverViewJson(const ResolverView &view, const std::array<std::string, kTriangleParts> &texts,
                              const ResolverDisplay &display);
+// The same for six boxes of which every one not blank is a datum, as the web
+// page sends them.
+std::string ResolverViewJson(const std::array<std::string, kTriangleParts> &texts, const ResolverDisplay &display);
 
 } // namespace calc

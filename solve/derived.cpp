@@ -1,6 +1,7 @@
 // The derived elements of a solved triangle, its type, and the check that
 // every number it gives is a normal double.
 #include "degrees.h"
+#include "portable_math.h"
 #include "scaled_triangle.h"
 #include "values.h"
 
@@ -121,7 +122,7 @@ std::string CompleteTriangle(const ScaledTriangle &scaled, const TriangleData &g
         t.heights[i] = 2 * area / s[i];
         // m² = ((b² − c²)/a)²/4 + h², which has no cancellation: the foot of
         // the median lies (b² − c²)/(2a) from the foot of the height.
-        t.medians[i] = 0.5 * std::hypot((s[j] - s[k]) * (s[j] + s[k]) / s[i], 2 * t.heights[i]);
+        t.medians[i] = 0.5 * portable::Hypot((s[j] - s[k]) * (s[j] + s[k]) / s[i], 2 * t.heights[i]);
         // cos(A/2) = sen((B + C)/2), accurate when A is near 180°.
         t.bisectors[i] = 2 * s[j] / (s[j] + s[k]) * s[k] * SinDegrees((angles[j] + angles[k]) / 2);
     }

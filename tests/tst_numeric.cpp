@@ -1,5 +1,6 @@
 #include "exact.h"
 #include "numeric.h"
+#include "portable_math.h"
 #include "values.h"
 
 #include <QElapsedTimer>
@@ -104,6 +105,8 @@ private slots:
     void textValueHugeInputsAreQuick_data();
     void textValueHugeInputsAreQuick();
     void textValueReadsAsTheStandardReader();
+    void portableMathIsWithinAnUlp_data();
+    void portableMathIsWithinAnUlp();
     void numberText_data();
     void numberText();
     void roundTo4_data();
@@ -307,6 +310,51 @@ void TestNumeric::textValueReadsAsTheStandardReader()
             QFAIL(qPrintable(QStringLiteral("«%1» reads %2, not %3")
                                  .arg(QString::fromStdString(text), Digits(actual), Digits(expected))));
     }
+}
+
+// The general solution's own sines, arc tangents and hypotenuses, the same on
+// every platform, against the C library's long double ones: within one unit
+// in the last place (atan2 two), over their whole range, at the edges too.
+void TestNumeric::portableMathIsWithinAnUlp_data()
+{
+    QTest::addColumn<int>("function");
+    QTest::newRow("sin, |x| ≤ π/4") << 0;
+    QTest::newRow("cos, |x| ≤ π/4") << 1;
+    QTest::newRow("atan") << 2;
+    QTest::newRow("atan2") << 3;
+    QTest::newRow("hypot") << 4;
+}
+
+void TestNumeric::portableMathIsWithinAnUlp()
+{
+    QFETCH(int, function);
+    std::mt19937_64 random(function);
+    const auto uniform = [&] { return double(random() >> 11) * 0x1p-53; };
+    // Any magnitude from 2^-1000 to 2^1000, either sign.
+    const auto any = [&] { return std::ldexp(uniform(), int(random() % 2000) - 1000) * (random() % 2 ? 1 : -1); };
+    for (int i = 0; i < 200000; ++i) {
+        const double x = function < 2 ? std::ldexp(uniform(), -int(random() % 40)) * 0.7853981633974483 : any();
+        const double y = any();
+        double actual = 0;
+        long double exact = 0;
+        switch (function) {
+        case 0: actual = portable::SinReduced(x), exact = std::sin((long double)x); break;
+        case 1: actual = portable::CosReduced(x), exact = std::cos((long double)x); break;
+        case 2: actual = portable::Atan(x), exact = std::atan((long double)x); break;
+        case 3: actual = portable::Atan2(y, x), exact = std::atan2((long double)y, (long double)x); break;
+        default: actual = portable::Hypot(x, y), exact = std::hypot((long double)x, (long double)y);
+        }
+        const long double ulp = std::nextafter(std::fabs(actual), HUGE_VAL) - std::fabs(actual);
+        // atan2 rounds y/x before its arc tangent: two units.
+        if (!(std::fabs(actual - exact) <= (function == 3 ? 2 : 1) * ulp))
+            QFAIL(qPrintable(QStringLiteral("%1, %2: %3, not %4").arg(Digits(x), Digits(y), Digits(actual),
+                                                                     Digits(double(exact)))));
+    }
+    QCOMPARE_EXACT(portable::Atan2(0.0, -1.0), 3.141592653589793);
+    QCOMPARE_EXACT(portable::Atan(1.0), 0.7853981633974483);
+    QCOMPARE_EXACT(portable::Hypot(3.0, 4.0), 5.0);
+    QCOMPARE_EXACT(portable::Hypot(std::ldexp(3.0, 1020), std::ldexp(-4.0, 1020)), std::ldexp(5.0, 1020));
+    QCOMPARE_EXACT(portable::Hypot(std::ldexp(3.0, -1070), std::ldexp(4.0, -1070)), std::ldexp(5.0, -1070));
 }
 
 void TestNumeric::numberText_data()

@@ -60,15 +60,11 @@ void sorvani_resolver(std::size_t size0, std::size_t size1, std::size_t size2, s
 {
     const std::size_t sizes[kTriangleParts] = {size0, size1, size2, size3, size4, size5};
     std::array<std::string, kTriangleParts> texts;
-    std::array<bool, kTriangleParts> datum{};
     std::size_t offset = 0;
-    for (int i = 0; i < kTriangleParts; ++i) {
+    for (int i = 0; i < kTriangleParts; ++i)
         texts[std::size_t(i)] = Input(offset, sizes[i]);
-        datum[std::size_t(i)] = calc::IsDatumText(texts[std::size_t(i)]);
-    }
-    const calc::ResolverView view(texts, datum);
     const calc::ResolverDisplay display{decimals, decimalDegrees ? AngleStyle::Decimal : AngleStyle::Dms, shown};
-    outputs[0] = calc::ResolverViewJson(view, texts, display);
+    outputs[0] = calc::ResolverViewJson(texts, display);
 }
 
 // A worksheet as `sorvani-calc --separador S --decimales D --titulo T --lote F
