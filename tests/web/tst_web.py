@@ -284,9 +284,9 @@ def test_phone_and_print(page, args, axe):
         text = subprocess.run(['pdftotext', '-layout', file.name, '-'], capture_output=True, text=True).stdout
     pages = text.count('\f')
     check(pages == 1, f'print: {pages} pages')
-    for word in ('Lado a', 'Radio circunscrito', 'Pasos', 'Bisectriz de C', '3.1114', 'P = 15.2115'):
+    for word in ('Lado a', 'Solución 1', 'Radio circunscrito', 'Pasos', 'Bisectriz de C', '3.1114', 'P = 15.2115'):
         check(word in text, f'print lacks {word!r}')
-    check('Copiar' not in text and 'Borrar' not in text, 'print shows buttons')
+    check('Copiar' not in text and 'Borrar' not in text and 'Solución 2' not in text, 'print shows buttons')
 
 
 def test_worksheet(page, args, axe, downloads):
