@@ -248,6 +248,7 @@ def test_link(page, args, axe):
     typed = ['4', None, '5', '40', None, None]
     compare(page, 'link', typed, native_view(args.calc, typed, steps=True), 0)
     page.axe(axe, 'two solutions')
+    check(page.d.find_element('css selector', '[role=status]').get_attribute('aria-label') == 'Estado', 'status unnamed')
     history = page.d.execute_script('return history.length')
     page.box('Lado a').send_keys('.5')
     address = urllib.parse.unquote(page.d.current_url.split('#', 1)[1])
