@@ -116,12 +116,6 @@ class Page:
     def status(self):
         return self.d.find_element('css selector', '[role=status]').get_property('textContent')
 
-    def pasos(self):
-        return self.d.find_element('id', 'pasos').get_property('textContent')
-
-    def figure_name(self):
-        return self.d.execute_script('return document.querySelector("[role=img]")?.getAttribute("aria-label") ?? ""')
-
     def type(self, typed):
         self.button('Borrar').click()
         for name, text in zip(NAMES, typed):
@@ -144,7 +138,14 @@ class Page:
 
 def compare(page, row, typed, expected, shown, degrees='dms'):
     """Every box, the status, the working and the figure's name against the native answer."""
-    check(page.status() == expected['status'], f'{row}: status {page.status()!r}, native {expected["status"]!r}')
+    seen = page.d.execute_script('''const seen = {};
+        for (const label of document.querySelectorAll('label'))
+          if (label.control && label.control.type !== 'radio')
+            seen[label.textContent.trim()] = [label.control.value, label.control.readOnly];
+        return [seen, document.getElementById('estado').textContent, document.getElementById('pasos').textContent,
+                document.querySelector('[role=img]')?.getAttribute('aria-label') ?? ''];''')
+    seen, status, pasos, figure = seen
+    check(status == expected['status'], f'{row}: status {status!r}, native {expected["status"]!r}')
     triangles = expected['triangles']
     values = triangles[shown]['values'] if triangles else {}
     for i, name in enumerate(NAMES):
@@ -155,25 +156,21 @@ def compare(page, row, typed, expected, shown, degrees='dms'):
         else:
             decimal, dms = values[name]
             want = dms if i >= 3 and degrees == 'dms' else decimal
-        check(page.value(name) == want, f'{row}: {name} {page.value(name)!r}, expected {want!r}')
-        locked = page.box(name).get_attribute('readonly') is not None
-        check(locked == (typed[i] is None and sum(t is not None for t in typed) >= 3), f'{row}: {name} locked {locked}')
-    for name in RESULTS:
+        check(seen[name][0] == want, f'{row}: {name} {seen[name][0]!r}, expected {want!r}')
+        locked = typed[i] is None and sum(t is not None for t in typed) >= 3
+        check(seen[name][1] == locked, f'{row}: {name} locked {seen[name][1]}')
+    for name in RESULTS + ['Tipo']:
         want = values[name][0] if values else ''
-        check(page.value(name) == want, f'{row}: {name} {page.value(name)!r}, expected {want!r}')
-    kind = page.value('Tipo')
-    check(kind != '' if values else kind == '', f'{row}: Tipo {kind!r}')
+        got = 'triángulo ' + seen[name][0] if name == 'Tipo' and values else seen[name][0]
+        check(got == want, f'{row}: {name} {got!r}, expected {want!r}')
     if values:
-        check(kind in values['Tipo'][0], f'{row}: Tipo {kind!r}, native {values["Tipo"][0]!r}')
-        check(page.pasos().rstrip('\n') == triangles[shown]['pasos'],
-              f'{row}: Pasos differ:\n{page.pasos()}\n--\n{triangles[shown]["pasos"]}')
+        check(pasos.rstrip('\n') == triangles[shown]['pasos'], f'{row}: Pasos differ:\n{pasos}\n--\n{triangles[shown]["pasos"]}')
         # The figure is named by its type and every part as the results write them.
         shown_parts = [values[n][1 if i >= 3 and degrees == 'dms' else 0] for i, n in enumerate(NAMES)]
-        figure = page.figure_name()
-        check(figure == f'Triángulo {kind}: ' + ', '.join(f'{p} = {v}' for p, v in zip(PARTS, shown_parts)),
-              f'{row}: figure named {figure!r}')
+        want = f'Triángulo {seen["Tipo"][0]}: ' + ', '.join(f'{p} = {v}' for p, v in zip(PARTS, shown_parts))
+        check(figure == want, f'{row}: figure named {figure!r}')
     else:
-        check(page.pasos() == '' and page.figure_name() == '', f'{row}: working or figure without a triangle')
+        check(pasos == '' and figure == '', f'{row}: working or figure without a triangle')
 
 
 def test_general_cases(page, args, axe):
