@@ -15,7 +15,7 @@ rm -rf "$SITE"
 mkdir -p "$SITE"
 (cd "$ROOT/web" && find . -path ./wasm -prune -o -type f -print0) |
   (cd "$ROOT/web" && xargs -0 -r cp --parents -t "$SITE")
-cp "$BUILD/sorvani.wasm" "$SITE/"
+install -m 644 "$BUILD/sorvani.wasm" "$SITE/"
 echo "Site: $SITE"
 
 [ "${1:-}" = "--build" ] && exit 0
