@@ -251,6 +251,10 @@ def test_link(page, args, axe):
     address = urllib.parse.unquote(page.d.current_url.split('#', 1)[1])
     check(address == 'a=4.5&c=5&A=40', f'address after typing: {address}')
     check(page.d.execute_script('return history.length') == history, 'typing filled the history')
+    # A link is typed text too.
+    page.open('index.html#' + urllib.parse.urlencode({'a': HOSTILE, 'b': '4', 'c': '5'}))
+    check(page.value('Lado a') == HOSTILE and page.status() == 'No se puede leer el lado a.', 'hostile link')
+    check(page.d.execute_script('return document.querySelectorAll("main img").length') == 0, 'a link became markup')
     page.button('Hoja de ejercicios').click()
     page.wait(lambda: page.d.title == 'Sorvani: hoja de ejercicios')
 
