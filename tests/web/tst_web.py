@@ -291,13 +291,29 @@ def test_phone_and_print(page, args, axe):
     check('Copiar' not in text and 'Borrar' not in text and 'Solución 2' not in text, 'print shows buttons')
 
 
+def download(page, button, path):
+    """The bytes the button saves as `path`."""
+    if os.path.exists(path):
+        os.remove(path)
+    page.button(button).click()
+    page.wait(lambda: os.path.exists(path) and not os.path.exists(path + '.crdownload'))
+    time.sleep(0.1)
+    return open(path, 'rb').read()
+
+
 def test_worksheet(page, args, axe, downloads):
     rows = ('tres-lados;3;4;5\nresolver;a=4;c=5;A=40\nresolver;a=3;c=5;A=40\n'
             f'resolver;a={HOSTILE};b=4;c=5\ndos-lados;45;30;15;10,5;7\ntres-lados;3;4cm;5\nfoo;1;2\n'
             'dos-angulos;20;30;0;40;15;30;12.5\n')
+    page.d.execute_cdp_cmd('Browser.setDownloadBehavior', {'behavior': 'allow', 'downloadPath': downloads})
+    # The figure saved is the one sorvani-calc --svg draws.
+    page.open('index.html#a=3&b=4&c=5')
+    native_svg = os.path.join(downloads, 'native.svg')
+    subprocess.run([args.calc, '--svg', native_svg, 'resolver', 'a=3', 'b=4', 'c=5'], capture_output=True)
+    check(download(page, 'Descargar figura', os.path.join(downloads, 'triangulo.svg')) == open(native_svg, 'rb').read(),
+          'Descargar figura differs from sorvani-calc --svg')
     page.open('hoja.html')
     page.axe(axe, 'empty worksheet page')
-    page.d.execute_cdp_cmd('Browser.setDownloadBehavior', {'behavior': 'allow', 'downloadPath': downloads})
     # As a Spanish spreadsheet saves it, then with commas and decimal points.
     for name, separator, decimals, title in (('deberes', ';', '4', ''), ('deberes', ';', '2', f'Repaso {HOSTILE}'),
                                              ('coma', ',', '3', 'Repaso')):
@@ -326,13 +342,8 @@ def test_worksheet(page, args, axe, downloads):
         for button, saved, want in (('Descargar respuestas (CSV)', 'resuelta.csv', answers.stdout),
                                     ('Descargar solucionario', 'solucionario.html', open(key, 'rb').read()),
                                     ('Descargar enunciado', 'enunciado.html', open(problems, 'rb').read())):
-            path = os.path.join(downloads, f'{name}-{saved}')
-            if os.path.exists(path):
-                os.remove(path)
-            page.button(button).click()
-            page.wait(lambda: os.path.exists(path) and not os.path.exists(path + '.crdownload'))
-            time.sleep(0.1)
-            check(open(path, 'rb').read() == want, f'{name}-{saved} ({separator}, {decimals} decimals) differs')
+            check(download(page, button, os.path.join(downloads, f'{name}-{saved}')) == want,
+                  f'{name}-{saved} ({separator}, {decimals} decimals) differs')
     page.axe(axe, 'worksheet answered')
 
 
