@@ -41,12 +41,16 @@ async function open(file) {
 }
 
 chooser.addEventListener('change', () => open(chooser.files[0]));
-zone.addEventListener('dragover', (event) => {
+// A sheet dropped anywhere on the page is read, not opened by the browser in its place.
+document.addEventListener('dragover', (event) => {
   event.preventDefault();
   zone.classList.add('encima');
 });
-zone.addEventListener('dragleave', () => zone.classList.remove('encima'));
-zone.addEventListener('drop', (event) => {
+document.addEventListener('dragleave', (event) => {
+  if (!event.relatedTarget)
+    zone.classList.remove('encima');
+});
+document.addEventListener('drop', (event) => {
   event.preventDefault();
   zone.classList.remove('encima');
   open(event.dataTransfer.files[0]);

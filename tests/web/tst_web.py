@@ -332,7 +332,7 @@ def test_worksheet(page, args, axe, downloads):
         answers = subprocess.run([args.calc, *common, '--lote', sheet], capture_output=True)
         key, problems = (os.path.join(downloads, 'native-' + n) for n in ('key.html', 'sheet.html'))
         subprocess.run([args.calc, *common, *(['--titulo', title] if title else []), '--lote', sheet,
-                        '--informe', key, '--enunciado', problems])
+                        '--informe', key, '--enunciado', problems], capture_output=True)
         items = page.d.execute_script('return [...document.querySelectorAll("#problemas li")].map((l) => l.textContent)')
         check(items == answers.stderr.decode().splitlines(), f'{name}: problems {items}, native {answers.stderr!r}')
         answered = answers.stdout.count(b'\n') - 1
@@ -345,6 +345,11 @@ def test_worksheet(page, args, axe, downloads):
             check(download(page, button, os.path.join(downloads, f'{name}-{saved}')) == want,
                   f'{name}-{saved} ({separator}, {decimals} decimals) differs')
     page.axe(axe, 'worksheet answered')
+    # A sheet dropped on the page (still with ",").
+    page.d.execute_script('''const sheet = new DataTransfer();
+        sheet.items.add(new File(['tres-lados,3,4,5\\n'], 'soltada.csv'));
+        document.querySelector('main').dispatchEvent(new DragEvent('drop', { dataTransfer: sheet, bubbles: true }));''')
+    page.wait(lambda: page.status().startswith('soltada: 1 de 1 '))
 
 
 def test_offline(page, args, site):
