@@ -9,7 +9,7 @@ BUILD_PACKAGES=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-liberati
                 libfast-float-dev) # every number is read through its from_chars
 # The web pages: Debian's clang and lld for WebAssembly, with the C and C++
 # libraries for WASI, and Python's http.server to serve the site.
-WEB_PACKAGES=(cmake clang-19 lld-19 wasi-libc libc++-19-dev-wasm32 libc++abi-19-dev-wasm32
+WEB_PACKAGES=(cmake clang-19 lld-19 llvm-19 wasi-libc libc++-19-dev-wasm32 libc++abi-19-dev-wasm32
               libclang-rt-19-dev-wasm32 nlohmann-json3-dev libfast-float-dev python3)
 
 # Installs the Debian packages that are not there yet; without root it prints

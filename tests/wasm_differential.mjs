@@ -21,6 +21,20 @@ if (!existsSync(join(site, 'sorvani.wasm'))) {
 const sorvani = await import(pathToFileURL(join(site, 'sorvani.js')).href);
 await sorvani.load();
 
+// The module asks for no more than the shim of sorvani.js gives, and the
+// shim's fd_write takes every byte it is handed, as a stream to nowhere.
+{
+  const imports = WebAssembly.Module.imports(new WebAssembly.Module(readFileSync(join(site, 'sorvani.wasm'))));
+  const given = sorvani.wasiImports(() => null).wasi_snapshot_preview1;
+  const missing = imports.filter((i) => i.module !== 'wasi_snapshot_preview1' || !(i.name in given));
+  if (missing.length) fail('imports', 'the shim', missing.map((i) => `${i.module}.${i.name}`).join(' '));
+  const memory = new WebAssembly.Memory({ initial: 1 });
+  const words = new Uint32Array(memory.buffer);
+  words.set([64, 5, 96, 7], 0); // two buffers of 5 and 7 bytes at 0
+  const shim = sorvani.wasiImports(() => memory).wasi_snapshot_preview1;
+  if (shim.fd_write(2, 0, 2, 200) !== 0 || words[50] !== 12) fail('fd_write', '12 bytes written', String(words[50]));
+}
+
 // A fixed sequence, the same on every run.
 let seed = 20261208;
 function random() {
