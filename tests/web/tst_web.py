@@ -370,7 +370,11 @@ def test_offline(page, args, site):
     page.open('index.html#a=3&b=4&c=5')
     check(page.value('Ángulo C') == '90° 0′ 0″', 'offline: not solved')
     page.open('hoja.html')
-    check(page.d.title == 'Sorvani: hoja de ejercicios', 'offline: no worksheet page')
+    with tempfile.NamedTemporaryFile('w', suffix='.csv') as sheet:
+        sheet.write('tres-lados;3;4;5\n')
+        sheet.flush()
+        page.box('Hoja de ejercicios (CSV)').send_keys(sheet.name)
+        page.wait(lambda: ': 1 de 1 ' in page.status())
 
 
 def main():
