@@ -8,6 +8,7 @@ browser, its driver, selenium or the built site is missing."""
 
 import argparse
 import base64
+import json
 import os
 import re
 import shutil
@@ -391,7 +392,11 @@ def main():
     axe = None
     if args.npm:
         script = os.path.join(args.npm, 'node_modules', 'axe-core', 'axe.min.js')
-        if not os.path.exists(script):
+        # Installed again when the pinned version changes.
+        pinned, installed = (os.path.join(args.npm, *path) for path in (
+            ['package-lock.json'], ['node_modules', 'axe-core', 'package.json']))
+        version = json.load(open(pinned))['packages']['node_modules/axe-core']['version']
+        if not os.path.exists(installed) or json.load(open(installed))['version'] != version:
             subprocess.run(['npm', 'ci', '--no-audit', '--no-fund'], cwd=args.npm, check=True)
         axe = open(script, encoding='utf-8').read()
 
