@@ -5,6 +5,7 @@
 #include "values.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace calc {
 

@@ -41,7 +41,7 @@ public:
     ResolverView(const std::array<std::string, kTriangleParts> &texts, const std::array<bool, kTriangleParts> &datum);
 
     BoxLook Look(int part) const { return looks_[std::size_t(part)]; }
-    bool Datum(int part) const { return looks_[std::size_t(part)] == BoxLook::Datum || looks_[std::size_t(part)] == BoxLook::Unreadable; }
+    bool Datum(int part) const { return Look(part) == BoxLook::Datum || Look(part) == BoxLook::Unreadable; }
     // "LLA: dos soluciones", the reason there is none, "No se puede leer el lado a."
     const std::string &Status() const { return status_; }
     // Three readable data that are not three angles: there is something to copy.
@@ -57,7 +57,10 @@ public:
     std::string LengthText(double x, const ResolverDisplay &display) const;
     // Part `part` of the shown triangle.
     std::string PartText(int part, const ResolverDisplay &display) const;
-    const SolvedTriangle &Triangle(const ResolverDisplay &display) const { return solution_.triangles[std::size_t(Shown(display))]; }
+    const SolvedTriangle &Triangle(const ResolverDisplay &display) const
+    {
+        return solution_.triangles[std::size_t(Shown(display))];
+    }
     std::string TypeText(const ResolverDisplay &display) const;
     std::string FigureSvg(const ResolverDisplay &display) const;
     // "Triángulo rectángulo escaleno: a = 3, b = 4, …"

@@ -60,7 +60,8 @@ function angleText(x, comma) {
   if (below(3) > 0) return numberText(x, comma);
   const d = Math.floor(x), m = Math.floor((x - d) * 60), s = ((x - d) * 60 - m) * 60;
   const seconds = s.toFixed(below(3));
-  return pick([`${d}°${m}′${seconds}″`, `${d}:${m}:${seconds}`, `${d} ${m} ${seconds}`, `${d}°${m}'`, `${d}º ${m}' ${seconds}''`]);
+  return pick([`${d}°${m}′${seconds}″`, `${d}:${m}:${seconds}`, `${d} ${m} ${seconds}`, `${d}°${m}'`,
+    `${d}º ${m}' ${seconds}''`]);
 }
 
 // Six parts of a random triangle, three (now and then two or four) of them
@@ -135,8 +136,10 @@ function worksheetRow(separator) {
       return ['dos-lados', below(180), below(60), below(60), value(random() * 50), value(random() * 50)]
         .map(String).map(field).join(separator);
     case 3:
+      // \u0001 stands for a byte that is not UTF-8.
       return pick(['', '# un comentario', `resolver${separator}a=3`, 'desconocido;1;2', '"sin cerrar;3',
-        `resolver${separator}a=3${separator}a=4${separator}C=90`, 'tres-lados;\xff;4;5', `resolver${separator}x=1${separator}b=2${separator}c=3`]);
+        `resolver${separator}a=3${separator}a=4${separator}C=90`, 'tres-lados;\u0001;4;5', 'tres-lados;3\u0000;4;5',
+        `resolver${separator}x=1${separator}b=2${separator}c=3`]);
     default: {
       const parts = randomParts(comma);
       const named = parts.map((text, i) => (text === '' ? null : `${'abcABC'[i]}=${text}`)).filter(Boolean);
@@ -152,24 +155,30 @@ function sheets(count, rows, withKey, dir) {
     const decimals = below(11);
     const title = below(2) ? '' : pick(['Tarea 3 <b>&</b>', 'Repaso: triángulos', 'Ñandú "2"']);
     const lines = Array.from({ length: rows }, () => worksheetRow(separator));
-    const bytes = Buffer.from(lines.join(below(2) ? '\n' : '\r\n') + '\n', 'latin1' === 'x' ? 'latin1' : 'utf8');
+    const bytes = Buffer.from(lines.join(below(2) ? '\n' : '\r\n') + '\n').map((b) => (b === 1 ? 0xff : b));
     const sheet = join(dir, 'hoja.csv');
     writeFileSync(sheet, bytes);
     const options = ['--separador', separator, '--decimales', String(decimals)];
-    const got = sorvani.worksheet(new Uint8Array(bytes), { separador: separator, decimales: decimals, titulo: title });
+    const got = sorvani.worksheet(new Uint8Array(bytes),
+      { separador: separator, decimales: decimals, titulo: title });
     const what = `worksheet ${n} (${separator}, ${decimals} decimals, title ${JSON.stringify(title)})`;
 
     const csv = spawnSync(calc, [...options, '--lote', sheet], { maxBuffer: 1 << 30 });
     if (!csv.stdout.equals(Buffer.from(got.csv))) fail(`${what}: CSV`, csv.stdout, got.csv);
-    if (csv.stderr.toString() !== got.problemas) fail(`${what}: messages`, csv.stderr, got.problemas);
+    const messages = Buffer.from(got.problemas);
+    if (!csv.stderr.equals(messages)) fail(`${what}: messages`, csv.stderr, messages);
     if (csv.status !== got.salida) fail(`${what}: exit status`, String(csv.status), String(got.salida));
     if (withKey) {
       const key = join(dir, 'solucionario.html'), problems = join(dir, 'enunciado.html');
       const titled = title ? ['--titulo', title] : [];
-      const run = spawnSync(calc, [...options, ...titled, '--lote', sheet, '--informe', key, '--enunciado', problems]);
-      if (!readFileSync(key).equals(Buffer.from(got.solucionario))) fail(`${what}: answer key`, readFileSync(key), got.solucionario);
-      if (!readFileSync(problems).equals(Buffer.from(got.enunciado))) fail(`${what}: problem sheet`, readFileSync(problems), got.enunciado);
-      if (run.stderr.toString() !== got.problemas) fail(`${what}: messages with the key`, run.stderr, got.problemas);
+      const run = spawnSync(calc, [...options, ...titled, '--lote', sheet, '--informe', key, '--enunciado',
+        problems]);
+      const same = (path, bytes, name) => {
+        if (!readFileSync(path).equals(Buffer.from(bytes))) fail(`${what}: ${name}`, readFileSync(path), bytes);
+      };
+      same(key, got.solucionario, 'answer key');
+      same(problems, got.enunciado, 'problem sheet');
+      if (!run.stderr.equals(messages)) fail(`${what}: messages with the key`, run.stderr, messages);
       if (run.status !== got.salida) fail(`${what}: exit status with the key`, String(run.status), String(got.salida));
     }
     answered += got.resumen.respondidas;
