@@ -47,7 +47,9 @@ function show() {
     if (!datum[i] && box.value !== texto)
       box.value = texto;
   });
-  status.textContent = view.estado;
+  // Set only when it changes: a live region announces every setting.
+  if (status.textContent !== view.estado)
+    status.textContent = view.estado;
   solutions.hidden = view.soluciones !== 2;
   document.querySelectorAll('input[name=solucion]')[view.solucion].checked = true;
   for (const [box, [key, index]] of results) {
@@ -69,7 +71,8 @@ function show() {
     figure.removeAttribute('role');
     figure.removeAttribute('aria-label');
   }
-  steps.textContent = view.pasos;
+  if (steps.textContent !== view.pasos)
+    steps.textContent = view.pasos;
   buttons.copy.disabled = !view.copia;
   buttons.save.disabled = buttons.print.disabled = !view.resuelto;
 }
