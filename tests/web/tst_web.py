@@ -314,6 +314,9 @@ def test_worksheet(page, args, axe, downloads):
     check(download(page, 'Descargar figura', os.path.join(downloads, 'triangulo.svg')) == open(native_svg, 'rb').read(),
           'Descargar figura differs from sorvani-calc --svg')
     page.open('hoja.html')
+    sent = ('return performance.getEntriesByType("resource").filter((e) => '
+            '["fetch", "xmlhttprequest", "beacon"].includes(e.initiatorType)).length')
+    requests = page.d.execute_script(sent)
     page.axe(axe, 'empty worksheet page')
     # As a Spanish spreadsheet saves it, then with commas and decimal points.
     for name, separator, decimals, title in (('deberes', ';', '4', ''), ('deberes', ';', '2', f'Repaso {HOSTILE}'),
@@ -346,6 +349,8 @@ def test_worksheet(page, args, axe, downloads):
             check(download(page, button, os.path.join(downloads, f'{name}-{saved}')) == want,
                   f'{name}-{saved} ({separator}, {decimals} decimals) differs')
     page.axe(axe, 'worksheet answered')
+    # Nothing leaves the device: answering and saving made no request.
+    check(page.d.execute_script(sent) == requests, 'the worksheet page made requests')
     # A sheet dropped on the page (still with ",").
     page.d.execute_script('''const sheet = new DataTransfer();
         sheet.items.add(new File(['tres-lados,3,4,5\\n'], 'soltada.csv'));
