@@ -50,6 +50,8 @@ def general_rows(header):
     for name, typed in re.findall(r'\{"([^"]+)", \{([^}]*)\}, "\w*", \d', text):
         values = [None if v == '_' else v[1:-1] for v in re.findall(r'"[^"]*"|_', typed)]
         rows.append((name, values))
+    # A row written some other way would be left out without a word.
+    check(len(rows) == text.count('\n    {"') and all(len(r[1]) == 6 for r in rows), 'GeneralCases.h not read whole')
     return rows
 
 
