@@ -1,7 +1,6 @@
 // sorvani-calc: the three solutions of the windows from a terminal, for one
 // triangle or a whole worksheet, with the windows' texts digit for digit; and
 // the general solution of any three parts (resolver).
-#include "answer_key.h"
 #include "case_figure.h"
 #include "cases.h"
 #include "figure.h"
@@ -10,8 +9,8 @@
 #include "numeric.h"
 #include "output.h"
 #include "parts.h"
-#include "problem_sheet.h"
 #include "resolver.h"
+#include "sheet.h"
 #include "solution_figure.h"
 #include "solution_text.h"
 #include "worksheet.h"
@@ -283,17 +282,12 @@ int RunWorksheet(const SheetRun &run)
     ByteSource &source = file ? static_cast<ByteSource &>(fileSource) : textSource;
     FileSink out(stdout), problems(stderr);
     FileSink keyOut(keyFile), problemsOut(problemsFile);
-    CsvAnswers csv(out, run.format, run.decimals);
-    AnswerKey key(keyOut, run.title, run.decimals);
-    ProblemSheet sheet(problemsOut, run.title);
-    std::vector<AnswerWriter *> writers;
-    if (keyFile)
-        writers.push_back(&key);
-    if (problemsFile)
-        writers.push_back(&sheet);
-    if (writers.empty())
-        writers.push_back(&csv);
-    const WorksheetSummary summary = ReadWorksheet(source, writers, problems, run.format);
+    // The answered worksheet, or the answer key and the problem sheet instead.
+    SheetOutputs outputs;
+    outputs.key = keyFile ? &keyOut : nullptr;
+    outputs.problems = problemsFile ? &problemsOut : nullptr;
+    outputs.csv = keyFile || problemsFile ? nullptr : &out;
+    const WorksheetSummary summary = AnswerSheet(source, outputs, problems, {run.format, run.decimals, run.title});
     const bool failed = file && fileSource.Failed();
     const int error = errno;
     if (file && file != stdin)

@@ -1,6 +1,7 @@
 #include "figure.h"
 
 #include "numeric.h"
+#include "portable_math.h"
 
 #include <algorithm>
 #include <array>
@@ -46,7 +47,7 @@ Point operator-(Point p) { return {-p.x, -p.y}; }
 Point operator*(double k, Point p) { return {k * p.x, k * p.y}; }
 double Dot(Point p, Point q) { return p.x * q.x + p.y * q.y; }
 double Cross(Point p, Point q) { return p.x * q.y - p.y * q.x; }
-double Length(Point p) { return std::hypot(p.x, p.y); }
+double Length(Point p) { return portable::Hypot(p.x, p.y); }
 
 // The unit vector along p, or `fallback` when p has no direction.
 Point Unit(Point p, Point fallback)

@@ -1,5 +1,7 @@
 #include "degrees.h"
 
+#include "portable_math.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -13,12 +15,12 @@ constexpr double kDegreesPerRadian = 180 / std::numbers::pi;
 // value in this range that the conversion to radians could miss.
 double SinReduced(double x)
 {
-    return x == 30 ? 0.5 : std::sin(x * kRadiansPerDegree);
+    return x == 30 ? 0.5 : portable::SinReduced(x * kRadiansPerDegree);
 }
 
 double CosReduced(double x)
 {
-    return std::cos(x * kRadiansPerDegree);
+    return portable::CosReduced(x * kRadiansPerDegree);
 }
 
 // 0 <= x <= 90: the subtraction is exact from 45° on.

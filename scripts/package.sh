@@ -19,7 +19,10 @@ buildflag() {
   (cd "$ROOT" && DEB_BUILD_MAINT_OPTIONS=hardening=+all \
      DEB_CXXFLAGS_MAINT_STRIP="-g -O2" dpkg-buildflags --get "$1")
 }
+# The web pages go in too, under /usr/share/sorvani/web/.
+bash "$ROOT/scripts/web.sh" --build
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DSORVANI_BENCHMARKS=OFF \
+  -DSORVANI_WEB_SITE="$ROOT/build-web/site" \
   -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
   "-DCMAKE_CXX_FLAGS=$(buildflag CPPFLAGS) $(buildflag CXXFLAGS)" \
   "-DCMAKE_EXE_LINKER_FLAGS=$(buildflag LDFLAGS)" >/dev/null

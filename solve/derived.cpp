@@ -1,6 +1,7 @@
 // The derived elements of a solved triangle, its type, and the check that
 // every number it gives is a normal double.
 #include "degrees.h"
+#include "portable_math.h"
 #include "scaled_triangle.h"
 #include "values.h"
 
@@ -144,7 +145,7 @@ std::string CompleteTriangle(const ScaledTriangle &scaled, const TriangleData &g
         // where a is almost b + c; its root taken in two, as it may underflow.
         const double rootRest = std::sqrt(s[i] / SinDegrees(angles[i] / 2) * SinDegrees(angles[j] / 2))
                                 * std::sqrt(SinDegrees(angles[k] / 2));
-        t.medians[i] = 0.5 * std::hypot(SideDifference(s, angles, given, diameter, i),
+        t.medians[i] = 0.5 * portable::Hypot(SideDifference(s, angles, given, diameter, i),
                                         2 * std::sqrt(t.semiperimeter) * rootRest);
         // cos(A/2) = sen((B + C)/2), accurate when A is near 180°.
         t.bisectors[i] = 2 * s[j] / (s[j] + s[k]) * s[k] * SinDegrees((angles[j] + angles[k]) / 2);

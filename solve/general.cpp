@@ -1,6 +1,7 @@
 #include "general.h"
 
 #include "degrees.h"
+#include "portable_math.h"
 #include "scaled_triangle.h"
 #include "values.h"
 
@@ -77,7 +78,7 @@ double KahanAngle(double x, double y, double z)
 {
     const double mu = y >= z ? z - (x - y) : y - (x - z);
     const double halfTangent = std::sqrt(((x - y) + z) / (x + (y + z))) * std::sqrt(mu / ((x - z) + y));
-    return DegreesFromRadians(2 * std::atan(halfTangent));
+    return DegreesFromRadians(2 * portable::Atan(halfTangent));
 }
 
 std::string CountReason(int count)
@@ -198,12 +199,12 @@ void SolveTwoSidesAngle(ScaledTriangle &t, int k)
     const double half = SinDegrees(angle / 2);
     const double sine = SinDegrees(angle);
     // c² = (a − b)² + 4ab·sen²(C/2): no cancellation for a thin angle.
-    s[k] = std::hypot(s[i] - s[j], 2 * std::sqrt(s[i] * s[j]) * half);
+    s[k] = portable::Hypot(s[i] - s[j], 2 * std::sqrt(s[i] * s[j]) * half);
     // The angle opposite the shorter side is acute: its tangent from
     // a·sen C over b − a·cos C = (b − a) + 2a·sen²(C/2), both terms positive.
     const int p = s[i] <= s[j] ? i : j;
     const int q = p == i ? j : i;
-    t.angles[p] = DegreesFromRadians(std::atan2(s[p] * sine, (s[q] - s[p]) + 2 * s[p] * half * half));
+    t.angles[p] = DegreesFromRadians(portable::Atan2(s[p] * sine, (s[q] - s[p]) + 2 * s[p] * half * half));
     t.angles[q] = RemainingAngle(angle, t.angles[p]);
     t.areaVertex = k;
     t.areaSine = sine;
@@ -285,12 +286,12 @@ std::string SolveAmbiguous(const ScaledTriangle &base, const TriangleData &given
     if (right)
         q = 0;
     else if (sx >= sy)
-        q = std::hypot(p, r);
+        q = portable::Hypot(p, r);
     else if (X < 45)
         q = std::sqrt(sx - h) * std::sqrt(sx + h);
     else
         q = std::sqrt(p - r) * std::sqrt(p + r);
-    const double acute = right ? 90 : DegreesFromRadians(std::atan2(h, q));
+    const double acute = right ? 90 : DegreesFromRadians(portable::Atan2(h, q));
     for (int n = 0; n < count; ++n) {
         ScaledTriangle &t = found[n];
         t = base;
@@ -314,7 +315,7 @@ std::string SolveAmbiguous(const ScaledTriangle &base, const TriangleData &given
         } else {
             const double zp = n == 1 ? -q : q; // z − p
             Y = n == 1 ? 180 - acute : acute;
-            Z = DegreesFromRadians(std::atan2(sz * h, h * h - p * zp));
+            Z = DegreesFromRadians(portable::Atan2(sz * h, h * h - p * zp));
         }
         t.Step(StepRule::SineAngle, Angle(y), Side(x), h / sx, acute, n == 1);
         t.Step(StepRule::AngleSum, Angle(z));

@@ -1,14 +1,100 @@
 #include "exact.h"
 #include "numeric.h"
+#include "portable_math.h"
 #include "values.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <string>
+#include <system_error>
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// from_chars leaves out-of-range values to us: decide between overflow and
+// underflow from the decimal exponent of the leading significant digit.
+double OutOfRangeMagnitude(const char *first, const char *last)
+{
+    long long leading = 0;     // decimal exponent of the first non-zero digit
+    bool found = false;
+    long long integerDigits = 0;
+    const char *p = first;
+    for (; p != last && IsDigit(*p); ++p) {
+        if (!found && *p != '0') {
+            found = true;
+            integerDigits = 0;
+        }
+        if (found)
+            ++integerDigits;
+    }
+    if (found)
+        leading = integerDigits - 1;
+    if (p != last && *p == '.') {
+        ++p;
+        for (long long position = 1; p != last && IsDigit(*p); ++p, ++position) {
+            if (!found && *p != '0') {
+                found = true;
+                leading = -position;
+            }
+        }
+    }
+    if (!found)
+        return 0.0;
+    long long exponent = 0;
+    if (p != last && (*p == 'e' || *p == 'E')) {
+        ++p;
+        bool negative = false;
+        if (p != last && (*p == '+' || *p == '-')) {
+            negative = *p == '-';
+            ++p;
+        }
+        // Saturate: thousands of exponent digits must neither overflow nor take long.
+        for (; p != last && IsDigit(*p); ++p) {
+            if (exponent < 1000000000)
+                exponent = exponent * 10 + (*p - '0');
+        }
+        if (negative)
+            exponent = -exponent;
+    }
+    return leading + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+}
+
+// The number reader as it was before fast_float, on the C++ library's own
+// from_chars (GCC's; libc++ has none for a double), which leaves an
+// out-of-range value to its caller. What TextValue must go on answering.
+double StandardTextValue(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const char *first = text.data() + i;
+    const char *last = text.data() + text.size();
+    if (first == last || !(IsDigit(*first) || *first == '.'))
+        return 0.0;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+    if (error == std::errc::invalid_argument)
+        return 0.0;
+    if (error == std::errc::result_out_of_range)
+        value = OutOfRangeMagnitude(first, end);
+    return negative ? -value : value;
+}
+
+} // namespace
 
 class TestNumeric : public QObject {
     Q_OBJECT
@@ -18,6 +104,9 @@ private slots:
     void textValue();
     void textValueHugeInputsAreQuick_data();
     void textValueHugeInputsAreQuick();
+    void textValueReadsAsTheStandardReader();
+    void portableMathIsWithinAnUlp_data();
+    void portableMathIsWithinAnUlp();
     void numberText_data();
     void numberText();
     void roundTo4_data();
@@ -166,6 +255,106 @@ void TestNumeric::textValueHugeInputsAreQuick()
     const double value = TextValue(std::string_view(text.constData(), text.size()));
     QVERIFY2(timer.elapsed() < 2000, "reading one box must not take seconds");
     QCOMPARE_EXACT(value, expected);
+}
+
+void TestNumeric::textValueReadsAsTheStandardReader()
+{
+    // Millions of texts, random and at the edges (digits, signs, exponents,
+    // commas, blanks, words, huge and tiny magnitudes, halfway cases, long
+    // digit runs), read by both: every bit the same, the sign of zero too.
+    static const char *const kPieces[] = {
+        "0", "1", "5", "9", "00", "123456789", "4940656458412465441765687928682213723651", ".", ".", ",", "e",
+        "E", "e-", "e+", "-", "+", " ", "\t", "x", "0x", "inf", "nan", "infinity", "e308", "e309", "e-308",
+        "e-324", "e-325", "e400", "e-400", "e99999999999999999999", "e-99999999999999999999",
+        "1.7976931348623157e308", "1.7976931348623158e308", "1.7976931348623159e308",
+        "2.4703282292062327e-324", "2.4703282292062328e-324", "2.2250738585072011e-308",
+        "9007199254740993", "0.1", "45°", ":", "12cm"};
+    std::mt19937_64 random(22);
+    const auto below = [&](std::size_t n) { return std::size_t(random() % n); };
+    std::string text;
+    char buffer[64];
+    for (int i = 0; i < 2000000; ++i) {
+        text.clear();
+        switch (i % 8) {
+        case 0:
+        case 1:
+        case 2: // pieces strung together
+            for (std::size_t n = 1 + below(6); n > 0; --n)
+                text += kPieces[below(std::size(kPieces))];
+            break;
+        case 3:
+        case 4: { // any double in full, or nearly so, with an exponent nudged
+            double x;
+            const std::uint64_t bits = random();
+            std::memcpy(&x, &bits, sizeof x);
+            const auto end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific,
+                                           int(below(25))).ptr;
+            text.assign(buffer, end);
+            if (below(3) == 0)
+                text += kPieces[below(std::size(kPieces))];
+            break;
+        }
+        case 5: // runs of digits with a point, now and then hundreds of them
+            for (std::size_t n = 1 + below(i % 64 == 5 ? 800 : 40); n > 0; --n)
+                text += below(40) == 0 ? '.' : char('0' + (below(4) == 0 ? 0 : below(10)));
+            if (below(2))
+                text += "e" + std::to_string(int(below(700)) - 350);
+            break;
+        default: // bytes of a number's alphabet
+            for (std::size_t n = 1 + below(24); n > 0; --n)
+                text += "0123456789.,eE+- \tx"[below(19)];
+        }
+        const double expected = StandardTextValue(text);
+        const double actual = TextValue(text);
+        if (std::memcmp(&expected, &actual, sizeof expected) != 0)
+            QFAIL(qPrintable(QStringLiteral("«%1» reads %2, not %3")
+                                 .arg(QString::fromStdString(text), Digits(actual), Digits(expected))));
+    }
+}
+
+// The general solution's own sines, arc tangents and hypotenuses, the same on
+// every platform, against the C library's long double ones: within one unit
+// in the last place (atan2 two), over their whole range, at the edges too.
+void TestNumeric::portableMathIsWithinAnUlp_data()
+{
+    QTest::addColumn<int>("function");
+    QTest::newRow("sin, |x| ≤ π/4") << 0;
+    QTest::newRow("cos, |x| ≤ π/4") << 1;
+    QTest::newRow("atan") << 2;
+    QTest::newRow("atan2") << 3;
+    QTest::newRow("hypot") << 4;
+}
+
+void TestNumeric::portableMathIsWithinAnUlp()
+{
+    QFETCH(int, function);
+    std::mt19937_64 random(function);
+    const auto uniform = [&] { return double(random() >> 11) * 0x1p-53; };
+    // Any magnitude from 2^-1000 to 2^1000, either sign.
+    const auto any = [&] { return std::ldexp(uniform(), int(random() % 2000) - 1000) * (random() % 2 ? 1 : -1); };
+    for (int i = 0; i < 200000; ++i) {
+        const double x = function < 2 ? std::ldexp(uniform(), -int(random() % 40)) * 0.7853981633974483 : any();
+        const double y = any();
+        double actual = 0;
+        long double exact = 0;
+        switch (function) {
+        case 0: actual = portable::SinReduced(x), exact = std::sin((long double)x); break;
+        case 1: actual = portable::CosReduced(x), exact = std::cos((long double)x); break;
+        case 2: actual = portable::Atan(x), exact = std::atan((long double)x); break;
+        case 3: actual = portable::Atan2(y, x), exact = std::atan2((long double)y, (long double)x); break;
+        default: actual = portable::Hypot(x, y), exact = std::hypot((long double)x, (long double)y);
+        }
+        const long double ulp = std::nextafter(std::fabs(actual), HUGE_VAL) - std::fabs(actual);
+        // atan2 rounds y/x before its arc tangent: two units.
+        if (!(std::fabs(actual - exact) <= (function == 3 ? 2 : 1) * ulp))
+            QFAIL(qPrintable(QStringLiteral("%1, %2: %3, not %4").arg(Digits(x), Digits(y), Digits(actual),
+                                                                     Digits(double(exact)))));
+    }
+    QCOMPARE_EXACT(portable::Atan2(0.0, -1.0), 3.141592653589793);
+    QCOMPARE_EXACT(portable::Atan(1.0), 0.7853981633974483);
+    QCOMPARE_EXACT(portable::Hypot(3.0, 4.0), 5.0);
+    QCOMPARE_EXACT(portable::Hypot(std::ldexp(3.0, 1020), std::ldexp(-4.0, 1020)), std::ldexp(5.0, 1020));
+    QCOMPARE_EXACT(portable::Hypot(std::ldexp(3.0, -1070), std::ldexp(4.0, -1070)), std::ldexp(5.0, -1070));
 }
 
 void TestNumeric::numberText_data()

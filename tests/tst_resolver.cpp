@@ -185,6 +185,9 @@ void TestResolver::boxStates()
     QVERIFY(!Box("Lado a")->accessibleDescription().isEmpty());
     QVERIFY(Text("Área").isEmpty());
     QVERIFY(!Named<QPushButton>("Copiar")->isEnabled());
+    Type({{"Lado c", "5.."}, {"Ángulo C", "90°x"}});
+    QCOMPARE(Status(), QString("No se puede leer el lado a, el lado c y el ángulo C."));
+    Type({{"Lado c", "5"}, {"Ángulo C", "90"}});
     Type("Lado a", "3");
     QVERIFY2(!Status().contains("el lado a"), qPrintable(Status()));
     QVERIFY(Box("Lado a")->accessibleDescription().isEmpty());

@@ -2,9 +2,7 @@
 
 #include "Widgets.h"
 #include "figure.h"
-#include "solution_figure.h"
 #include "solution_text.h"
-#include "values.h"
 
 #include <QAction>
 #include <QApplication>
@@ -299,82 +297,50 @@ void frmResolver::PartEdited(int part)
 
 void frmResolver::Solve()
 {
-    const int data = int(std::count(datum_.begin(), datum_.end(), true));
-    TriangleData given{};
-    QStringList unreadable;
+    std::array<std::string, kTriangleParts> texts;
+    for (int i = 0; i < kTriangleParts; ++i)
+        texts[i] = datum_[i] ? parts_[i]->text().toStdString() : std::string();
+    const bool wasTwo = view_.Count() == 2;
+    view_ = calc::ResolverView(texts, datum_);
     for (int i = 0; i < kTriangleParts; ++i) {
-        TextBox *box = parts_[i];
-        const auto part = TrianglePart(i);
-        std::optional<double> value;
-        if (datum_[i]) {
-            const std::string text = box->text().toStdString();
-            value = IsSide(part) ? ReadNumber(text) : ReadAngle(text);
-            if (!value)
-                unreadable << Text(std::string(PartName(part)));
-            given[i] = value;
-        }
+        const calc::BoxLook seen = view_.Look(i);
         // With three data the other boxes show the solution and take no typing.
-        Look look = Look::Typed;
-        if (!datum_[i] && data >= 3)
-            look = Look::Result;
-        else if (datum_[i] && !value)
-            look = Look::Unreadable;
+        const Look look = seen == calc::BoxLook::Result       ? Look::Result
+                          : seen == calc::BoxLook::Unreadable ? Look::Unreadable
+                                                              : Look::Typed;
         if (looks_[i] != int(look)) {
             looks_[i] = int(look);
-            SetLook(box, look);
-            box->setAccessibleDescription(look == Look::Unreadable ? tr("no se puede leer") : QString());
+            SetLook(parts_[i], look);
+            parts_[i]->setAccessibleDescription(look == Look::Unreadable ? tr("no se puede leer") : QString());
         }
     }
-
-    const bool wasTwo = solved_ && solution_.count == 2;
-    solved_ = false;
-    QString status;
-    if (!unreadable.isEmpty()) {
-        const QString last = unreadable.takeLast();
-        status = tr("No se puede leer %1.")
-                     .arg(unreadable.isEmpty() ? last : tr("%1 y %2").arg(unreadable.join(QStringLiteral(", ")), last));
-    } else {
-        // Fewer than three parts or three angles are refused with a reason too.
-        solution_ = SolveTriangle(given);
-        solved_ = data == 3 && solution_.kase != TriangleCase::AAA;
-        status = Text(SolutionStatus(solution_));
-        // Here a side cannot be typed until an angle makes room for it.
-        if (solution_.kase == TriangleCase::AAA)
-            status += tr(". Vacíe primero uno de los ángulos.");
-    }
-    status_->SetText(status);
-    if (!wasTwo || solution_.count != 2 || !solved_) {
+    status_->SetText(Text(view_.Status()));
+    if (!wasTwo || view_.Count() != 2) {
         shown_ = 0;
         const QSignalBlocker blocker(second_);
         first_->setChecked(true);
     }
-    first_->setVisible(Solved() && solution_.count == 2);
+    first_->setVisible(view_.Count() == 2);
     second_->setVisible(first_->isVisible());
-    copy_->setEnabled(solved_);
+    copy_->setEnabled(view_.Read());
     ShowTriangle();
 }
 
-QString frmResolver::LengthText(double x) const
+calc::ResolverDisplay frmResolver::Display() const
 {
-    return Solved() ? Text(DecimalText(x, decimals_->value())) : QString();
+    return {decimals_->value(), dms_->isChecked() ? AngleStyle::Dms : AngleStyle::Decimal, shown_};
 }
 
 QString frmResolver::PartText(int part) const
 {
-    if (!Solved())
-        return QString();
-    const SolvedTriangle &t = solution_.triangles[shown_];
-    if (part < 3)
-        return LengthText(t.sides[part]);
-    const double x = t.angles[part - 3];
-    return dms_->isChecked() ? Text(DmsAngleText(x)) : LengthText(x) + QStringLiteral("°");
+    return Text(view_.PartText(part, Display()));
 }
 
 void frmResolver::ShowTriangle()
 {
-    const bool shown = Solved();
-    const SolvedTriangle &t = solution_.triangles[shown_];
-    const auto length = [this](double x) { return LengthText(x); };
+    const calc::ResolverDisplay display = Display();
+    const SolvedTriangle &t = view_.Triangle(display);
+    const auto length = [&](double x) { return Text(view_.LengthText(x, display)); };
     for (int i = 0; i < kTriangleParts; ++i)
         if (!datum_[i])
             parts_[i]->Write(PartText(i));
@@ -388,41 +354,22 @@ void frmResolver::ShowTriangle()
     }
     inradius_->Write(length(t.inradius));
     circumradius_->Write(length(t.circumradius));
-    type_->Write(shown ? Text(TriangleTypeText(t)) : QString());
+    type_->Write(Text(view_.TypeText(display)));
 
-    figure_->SetSvg(QByteArray::fromStdString(FigureSvg()));
-    figure_->setAccessibleDescription(FigureDescription());
+    figure_->SetSvg(QByteArray::fromStdString(view_.FigureSvg(display)));
+    figure_->setAccessibleDescription(Text(view_.FigureDescription(display)));
 
-    steps_->setPlainText(shown ? Text(WorkingText(solution_, shown_, decimals_->value())) : QString());
+    steps_->setPlainText(Text(view_.WorkingText(display)));
 
     for (QPushButton *button : {save_, print_, pdf_})
-        button->setEnabled(shown);
-}
-
-std::string frmResolver::FigureSvg() const
-{
-    if (!Solved())
-        return {};
-    const AngleStyle style = dms_->isChecked() ? AngleStyle::Dms : AngleStyle::Decimal;
-    return SolutionSvg(solution_, shown_, decimals_->value(), style).value_or(std::string());
-}
-
-QString frmResolver::FigureDescription() const
-{
-    if (!Solved())
-        return QString();
-    const SolvedTriangle &t = solution_.triangles[shown_];
-    QStringList parts;
-    for (int i = 0; i < kTriangleParts; ++i)
-        parts << QStringLiteral("%1 = %2").arg(Text(std::string(PartLetter(TrianglePart(i)))), PartText(i));
-    return tr("Triángulo %1: %2").arg(Text(TriangleTypeText(t)), parts.join(QStringLiteral(", ")));
+        button->setEnabled(Solved());
 }
 
 void frmResolver::Copy()
 {
     // What `sorvani-calc resolver` prints.
-    if (solved_)
-        QGuiApplication::clipboard()->setText(Text(SolutionText(solution_, decimals_->value(), false)));
+    if (view_.Read())
+        QGuiApplication::clipboard()->setText(Text(view_.CopyText(Display())));
 }
 
 void frmResolver::CloseWindow()
@@ -441,7 +388,7 @@ void frmResolver::Clear()
 
 bool frmResolver::SaveFigure(const QString &path)
 {
-    const QByteArray svg = QByteArray::fromStdString(FigureSvg());
+    const QByteArray svg = QByteArray::fromStdString(view_.FigureSvg(Display()));
     if (svg.isEmpty())
         return false;
     if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
@@ -538,12 +485,12 @@ void frmResolver::PaintPage(QPainter &painter, const QRectF &page)
     };
 
     y += write(QRectF(page.left(), y, page.width(), page.height()), 14, true, windowTitle());
-    QString headline = Text(SolutionHeadline(solution_));
-    if (solution_.count == 2)
+    QString headline = Text(SolutionHeadline(view_.Solution()));
+    if (view_.Count() == 2)
         headline += tr(" (se muestra la solución %1)").arg(shown_ + 1);
     y += write(QRectF(page.left(), y, page.width(), page.height()), 10, false, headline) + line(10) / 2;
 
-    QSvgRenderer renderer(QByteArray::fromStdString(FigureSvg()));
+    QSvgRenderer renderer(QByteArray::fromStdString(view_.FigureSvg(Display())));
     renderer.setAspectRatioMode(Qt::KeepAspectRatio);
     const QRectF figure(page.left(), y, page.width(), page.height() * 0.38);
     renderer.render(&painter, figure);

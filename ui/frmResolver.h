@@ -4,7 +4,7 @@
 // and the working. Reading, solving and writing belong to the shared
 // libraries; the window maps its boxes to them and shows what they give.
 
-#include "general.h"
+#include "resolver_view.h"
 
 #include <QString>
 #include <QWidget>
@@ -43,13 +43,11 @@ private:
     void Solve();
     void ShowTriangle();
     void PaintPage(QPainter &painter, const QRectF &page);
-    // A length, and part `part` of the shown triangle, as the window writes
-    // them; empty when nothing is solved.
-    QString LengthText(double x) const;
+    // How the options show the solution.
+    calc::ResolverDisplay Display() const;
+    // Part `part` of the shown triangle; empty when nothing is solved.
     QString PartText(int part) const;
-    QString FigureDescription() const;
-    std::string FigureSvg() const;
-    bool Solved() const { return solved_ && solution_.count > 0; }
+    bool Solved() const { return view_.Solved(); }
 
     void Copy();
     void SaveFigureAs();
@@ -71,7 +69,6 @@ private:
     QPlainTextEdit *steps_;
     QPushButton *copy_, *save_, *print_, *pdf_, *clear_, *close_;
 
-    TriangleSolution solution_;
-    bool solved_ = false; // three readable data were solved
-    int shown_ = 0;       // which of two triangles is shown
+    calc::ResolverView view_; // what the boxes give, read and solved
+    int shown_ = 0;           // which of two triangles is shown
 };

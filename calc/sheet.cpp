@@ -1,0 +1,37 @@
+#include "sheet.h"
+
+#include "answer_key.h"
+#include "problem_sheet.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+namespace calc {
+
+WorksheetSummary AnswerSheet(ByteSource &in, const SheetOutputs &outputs, ByteSink &messages,
+                             const SheetOptions &options)
+{
+    std::vector<AnswerWriter *> writers;
+    std::optional<CsvAnswers> csv;
+    std::optional<AnswerKey> key;
+    std::optional<ProblemSheet> sheet;
+    if (outputs.key)
+        writers.push_back(&key.emplace(*outputs.key, options.title, options.decimals));
+    if (outputs.problems)
+        writers.push_back(&sheet.emplace(*outputs.problems, options.title));
+    if (outputs.csv)
+        writers.push_back(&csv.emplace(*outputs.csv, options.format, options.decimals));
+    return ReadWorksheet(in, writers, messages, options.format);
+}
+
+std::size_t BytesSource::Read(char *buffer, std::size_t size)
+{
+    const std::size_t n = std::min(size, rest_.size());
+    std::memcpy(buffer, rest_.data(), n);
+    rest_.remove_prefix(n);
+    return n;
+}
+
+} // namespace calc

@@ -1,0 +1,230 @@
+// tst_wasm: the web pages' WebAssembly module, run by node through the site's
+// own sorvani.js, against the native build over the same random input: the
+// resolver view (boxes, status, results, figure, working, copied text) of
+// 100,000 triangles, and 100,000 worksheet rows answered by sorvani-calc
+// --lote (CSV, answer key, problem sheet, messages, exit status). Every
+// output must be the same, byte for byte. First a few views against what
+// `sorvani-calc resolver` prints.
+//   node wasm_differential.mjs SITE WASM_NATIVE SORVANI_CALC
+import { spawn, spawnSync } from 'node:child_process';
+import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { createInterface } from 'node:readline';
+import { pathToFileURL } from 'node:url';
+
+const SKIP = 77;
+const [site, native, calc] = process.argv.slice(2);
+if (!existsSync(join(site, 'sorvani.wasm'))) {
+  console.log(`${site}/sorvani.wasm is not built (scripts/web.sh --build): the WebAssembly module is not tested`);
+  process.exit(SKIP);
+}
+const sorvani = await import(pathToFileURL(join(site, 'sorvani.js')).href);
+await sorvani.load();
+
+// The module asks for no more than the shim of sorvani.js gives, and the
+// shim's fd_write takes every byte it is handed, as a stream to nowhere.
+{
+  const imports = WebAssembly.Module.imports(new WebAssembly.Module(readFileSync(join(site, 'sorvani.wasm'))));
+  const given = sorvani.wasiImports(() => null).wasi_snapshot_preview1;
+  const missing = imports.filter((i) => i.module !== 'wasi_snapshot_preview1' || !(i.name in given));
+  if (missing.length) fail('imports', 'the shim', missing.map((i) => `${i.module}.${i.name}`).join(' '));
+  const memory = new WebAssembly.Memory({ initial: 1 });
+  const words = new Uint32Array(memory.buffer);
+  words.set([64, 5, 96, 7], 0); // two buffers of 5 and 7 bytes at 0
+  const shim = sorvani.wasiImports(() => memory).wasi_snapshot_preview1;
+  if (shim.fd_write(2, 0, 2, 200) !== 0 || words[50] !== 12) fail('fd_write', '12 bytes written', String(words[50]));
+}
+
+// A fixed sequence, the same on every run.
+let seed = 20261208;
+function random() {
+  seed = (seed + 0x6d2b79f5) | 0;
+  let t = Math.imul(seed ^ (seed >>> 15), 1 | seed);
+  t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
+  return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+}
+const below = (n) => Math.floor(random() * n);
+const pick = (list) => list[below(list.length)];
+
+const kJunk = ['', ' ', '12cm', '<img src=x onerror=alert(1)>', '1e400', '-3', '0', 'nan', 'inf', '1,5,5',
+  '3..5', '45°30′', '90°x', '1e-320', '0x10', '١٢', '\u00a0', '１２'];
+
+// A number as a student might type it: a few decimals, a comma, an exponent.
+function numberText(x, comma) {
+  let text = below(5) === 0 ? x.toExponential(below(8)) : x.toFixed(below(7));
+  if (comma && below(2)) text = text.replace('.', ',');
+  return text;
+}
+
+function angleText(x, comma) {
+  if (below(3) > 0) return numberText(x, comma);
+  const d = Math.floor(x), m = Math.floor((x - d) * 60), s = ((x - d) * 60 - m) * 60;
+  const seconds = s.toFixed(below(3));
+  return pick([`${d}°${m}′${seconds}″`, `${d}:${m}:${seconds}`, `${d} ${m} ${seconds}`, `${d}°${m}'`,
+    `${d}º ${m}' ${seconds}''`]);
+}
+
+// Six parts of a random triangle, three (now and then two or four) of them
+// given, some typed badly.
+function randomParts(comma = true) {
+  const A = 1 + random() * 170, B = random() * (179 - A) + 0.5, C = 180 - A - B;
+  const scale = 10 ** (random() * 8 - 3);
+  const sin = (deg) => Math.sin((deg * Math.PI) / 180);
+  const parts = [sin(A) * scale, sin(B) * scale, sin(C) * scale, A, B, C];
+  const order = [0, 1, 2, 3, 4, 5].sort(() => random() - 0.5);
+  const count = pick([3, 3, 3, 3, 3, 3, 3, 2, 4]);
+  const given = new Set(order.slice(0, count));
+  return parts.map((x, i) => {
+    if (!given.has(i)) return '';
+    if (below(40) === 0) return pick(kJunk);
+    return i < 3 ? numberText(x, comma) : angleText(x, comma);
+  });
+}
+
+function fail(what, expected, actual) {
+  const a = Buffer.from(expected), b = Buffer.from(actual);
+  let at = 0;
+  while (at < a.length && a[at] === b[at]) at++;
+  console.log(`FAIL ${what}: the native build and the module part at byte ${at}`);
+  console.log(`  native: ${JSON.stringify(a.subarray(Math.max(0, at - 60), at + 60).toString())}`);
+  console.log(`  module: ${JSON.stringify(b.subarray(Math.max(0, at - 60), at + 60).toString())}`);
+  process.exit(1);
+}
+
+async function views(count) {
+  const requests = Array.from({ length: count }, () => ({
+    partes: randomParts(),
+    decimales: below(11),
+    grados: below(2) ? 'dms' : 'decimal',
+    solucion: below(2),
+  }));
+  const child = spawn(native, [], { stdio: ['pipe', 'pipe', 'inherit'] });
+  const input = requests.map((r) => [r.decimales, r.grados === 'decimal' ? 1 : 0, r.solucion, ...r.partes]
+    .join('\x1f')).join('\n') + '\n';
+  child.stdin.end(input);
+  let index = 0, two = 0, solved = 0;
+  for await (const line of createInterface({ input: child.stdout, crlfDelay: Infinity })) {
+    const view = sorvani.resolver(requests[index]);
+    // The module's JSON is parsed by sorvani.js; written again with the same
+    // keys in the same order it is the native line itself.
+    const actual = JSON.stringify(view);
+    if (actual !== line) fail(`view ${index} ${JSON.stringify(requests[index])}`, line, actual);
+    solved += view.resuelto;
+    two += view.soluciones === 2;
+    index++;
+  }
+  if (index !== count) fail('views', `${count} views`, `${index} views`);
+  return { solved, two };
+}
+
+// A worksheet row of any kind: resolver rows, the windows' three cases,
+// comments, blank and bad rows, quoting, the odd unreadable byte.
+function worksheetRow(separator) {
+  const comma = separator === ';';
+  const field = (text) => (text.includes(separator) || text.includes('"') || below(20) === 0
+    ? `"${text.replaceAll('"', '""')}"` : text);
+  const value = (x) => numberText(x, comma);
+  switch (below(10)) {
+    case 0: {
+      const a = value(1 + random() * 20), b = value(1 + random() * 20), c = value(1 + random() * 20);
+      return ['tres-lados', a, b, c].map(field).join(separator);
+    }
+    case 1:
+      return ['dos-angulos', below(90), below(60), below(60), below(90), below(60), below(60), value(random() * 50)]
+        .map(String).map(field).join(separator);
+    case 2:
+      return ['dos-lados', below(180), below(60), below(60), value(random() * 50), value(random() * 50)]
+        .map(String).map(field).join(separator);
+    case 3:
+      // \u0001 stands for a byte that is not UTF-8.
+      return pick(['', '# un comentario', `resolver${separator}a=3`, 'desconocido;1;2', '"sin cerrar;3',
+        `resolver${separator}a=3${separator}a=4${separator}C=90`, 'tres-lados;\u0001;4;5', 'tres-lados;3\u0000;4;5',
+        `resolver${separator}x=1${separator}b=2${separator}c=3`]);
+    default: {
+      const parts = randomParts(comma);
+      const named = parts.map((text, i) => (text === '' ? null : `${'abcABC'[i]}=${text}`)).filter(Boolean);
+      return ['resolver', ...named].map(field).join(separator);
+    }
+  }
+}
+
+function sheets(count, rows, withKey, dir) {
+  let answered = 0;
+  for (let n = 0; n < count; n++) {
+    const separator = below(2) ? ';' : ',';
+    const decimals = below(11);
+    const title = below(2) ? '' : pick(['Tarea 3 <b>&</b>', 'Repaso: triángulos', 'Ñandú "2"']);
+    const lines = Array.from({ length: rows }, () => worksheetRow(separator));
+    const bytes = Buffer.from(lines.join(below(2) ? '\n' : '\r\n') + '\n').map((b) => (b === 1 ? 0xff : b));
+    const sheet = join(dir, 'hoja.csv');
+    writeFileSync(sheet, bytes);
+    const options = ['--separador', separator, '--decimales', String(decimals)];
+    const got = sorvani.worksheet(new Uint8Array(bytes),
+      { separador: separator, decimales: decimals, titulo: title });
+    const what = `worksheet ${n} (${separator}, ${decimals} decimals, title ${JSON.stringify(title)})`;
+
+    const csv = spawnSync(calc, [...options, '--lote', sheet], { maxBuffer: 1 << 30 });
+    if (!csv.stdout.equals(Buffer.from(got.csv))) fail(`${what}: CSV`, csv.stdout, got.csv);
+    const messages = Buffer.from(got.problemas);
+    if (!csv.stderr.equals(messages)) fail(`${what}: messages`, csv.stderr, messages);
+    if (csv.status !== got.salida) fail(`${what}: exit status`, String(csv.status), String(got.salida));
+    if (withKey) {
+      const key = join(dir, 'solucionario.html'), problems = join(dir, 'enunciado.html');
+      const titled = title ? ['--titulo', title] : [];
+      const run = spawnSync(calc, [...options, ...titled, '--lote', sheet, '--informe', key, '--enunciado',
+        problems]);
+      const same = (path, bytes, name) => {
+        if (!readFileSync(path).equals(Buffer.from(bytes))) fail(`${what}: ${name}`, readFileSync(path), bytes);
+      };
+      same(key, got.solucionario, 'answer key');
+      same(problems, got.enunciado, 'problem sheet');
+      if (!run.stderr.equals(messages)) fail(`${what}: messages with the key`, run.stderr, messages);
+      if (run.status !== got.salida) fail(`${what}: exit status with the key`, String(run.status), String(got.salida));
+    }
+    answered += got.resumen.respondidas;
+  }
+  return answered;
+}
+
+// The view says what the window says: which boxes are data, results or free,
+// the status, and as working and copied text what `sorvani-calc resolver`
+// prints for the same parts.
+function viewAsTheCommand() {
+  const check = (what, ok) => {
+    if (!ok) {
+      console.log(`FAIL ${what}: the view is not what the window and sorvani-calc resolver say`);
+      process.exit(1);
+    }
+  };
+  const run = (args, options = []) => spawnSync(calc, [...options, 'resolver', ...args]).stdout.toString();
+  const request = (partes, solucion = 0) => ({ partes, decimales: 4, grados: 'dms', solucion });
+  let view = sorvani.resolver(request(['3', '4', '', '', '', '90']));
+  check('data and results', view.cajas.map((c) => c.aspecto).join() === 'dato,dato,resultado,resultado,resultado,dato');
+  check('a result', view.cajas[2].texto === '5' && view.cajas[3].texto === '36° 52′ 11.63″');
+  check('status', view.estado === 'LAL: una solución' && view.resuelto && view.soluciones === 1);
+  check('results', view.resultados.area === '6' && view.resultados.tipo === 'rectángulo escaleno');
+  check('copied text', view.copia === run(['a=3', 'b=4', 'C=90']));
+  check('working', run(['a=3', 'b=4', 'C=90'], ['--pasos']).endsWith(`\nPasos:\n${view.pasos}`));
+  check('figure', view.figura.includes('<svg')
+    && view.descripcion.startsWith('Triángulo rectángulo escaleno: a = 3'));
+  view = sorvani.resolver(request(['4', '', '5', '40', '', ''], 1));
+  check('two triangles', view.soluciones === 2 && view.solucion === 1 && view.estado === 'LLA: dos soluciones');
+  check('both copied', view.copia === run(['a=4', 'c=5', 'A=40']));
+  view = sorvani.resolver(request(['<img src=x onerror=alert(1)>', '4', '\u00a0', '', '', '']));
+  check('unreadable', view.estado === 'No se puede leer el lado a.' && !view.resuelto && view.figura === '');
+  check('blank is free', view.cajas.map((c) => c.aspecto).join() === 'ilegible,dato,libre,libre,libre,libre');
+}
+
+const started = Date.now();
+viewAsTheCommand();
+const { solved, two } = await views(100000);
+const dir = mkdtempSync(join(tmpdir(), 'tst_wasm-'));
+try {
+  // Answer keys and problem sheets hold a figure per row: fewer rows there.
+  const answered = sheets(10, 9000, false, dir) + sheets(20, 500, true, dir);
+  console.log(`PASS: 100000 views (${solved} solved, ${two} with two triangles) and 100000 worksheet rows ` +
+    `(${answered} answered) alike, in ${((Date.now() - started) / 1000).toFixed(1)} s`);
+} finally {
+  rmSync(dir, { recursive: true, force: true });
+}

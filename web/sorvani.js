@@ -1,0 +1,128 @@
+// The page's way into sorvani.wasm: the C++ of the desktop program and of
+// sorvani-calc, compiled to WebAssembly. Every number, text, figure and page
+// comes from there; this module only moves bytes and parses the JSON the
+// C++ writes.
+
+const encoder = new TextEncoder();
+const decoder = new TextDecoder();
+
+let exports = null;
+let loading = null;
+
+// The only WASI calls the module makes, from the C library's standard
+// streams: nothing is ever written anywhere and nothing is closed or sought.
+const ESPIPE = 70;
+export function wasiImports(memory) {
+  return {
+    wasi_snapshot_preview1: {
+      fd_write(fd, iovs, count, written) {
+        const view = new DataView(memory().buffer);
+        let total = 0;
+        for (let i = 0; i < count; i++) total += view.getUint32(iovs + 8 * i + 4, true);
+        view.setUint32(written, total, true);
+        return 0;
+      },
+      fd_seek() { return ESPIPE; },
+      fd_close() { return 0; },
+    },
+  };
+}
+
+async function instantiate(url, imports) {
+  if (url.protocol === 'file:') { // node, for the tests
+    const { readFile } = await import('node:fs/promises');
+    return WebAssembly.instantiate(await readFile(url), imports);
+  }
+  if (WebAssembly.instantiateStreaming) {
+    try {
+      return await WebAssembly.instantiateStreaming(fetch(url), imports);
+    } catch (error) {
+      // A server that does not say application/wasm: read it whole instead.
+      if (!(error instanceof TypeError)) throw error;
+    }
+  }
+  const response = await fetch(url);
+  return WebAssembly.instantiate(await response.arrayBuffer(), imports);
+}
+
+export function load() {
+  if (!loading) {
+    loading = (async () => {
+      const url = new URL('sorvani.wasm', import.meta.url);
+      const { instance } = await instantiate(url, wasiImports(() => instance.exports.memory));
+      instance.exports._initialize();
+      exports = instance.exports;
+    })();
+    loading.catch(() => { loading = null; });
+  }
+  return loading;
+}
+
+function module() {
+  if (!exports) throw new Error('sorvani.wasm no está cargado: llame antes a load()');
+  return exports;
+}
+
+// The pieces one after another in the module's input buffer.
+function writeInput(pieces) {
+  const total = pieces.reduce((sum, piece) => sum + piece.length, 0);
+  const at = module().sorvani_input(total) >>> 0;
+  const bytes = new Uint8Array(exports.memory.buffer, at, total);
+  let offset = 0;
+  for (const piece of pieces) {
+    bytes.set(piece, offset);
+    offset += piece.length;
+  }
+}
+
+function outputBytes(index) {
+  const at = exports.sorvani_output(index) >>> 0;
+  const size = exports.sorvani_output_size(index) >>> 0;
+  return new Uint8Array(exports.memory.buffer, at, size).slice();
+}
+
+function outputText(index) {
+  return decoder.decode(outputBytes(index));
+}
+
+function decimalsOf(value) {
+  const n = Number(value ?? 4);
+  return Number.isInteger(n) && n >= 0 && n <= 10 ? n : 4;
+}
+
+// The window for any triangle, once per keystroke or option change.
+// request: { partes: the six boxes a, b, c, A, B, C as typed ('' or blanks: not
+//   a datum), decimales: 0 to 10 (4), grados: 'dms' | 'decimal', solucion: 0 | 1,
+//   the triangle to show of two (send back the `solucion` of the last view) }.
+// The view: { cajas: six { texto, aspecto: 'dato' | 'ilegible' | 'resultado' |
+//   'libre' }, estado, resuelto, soluciones, solucion, resultados: { area,
+//   perimetro, semiperimetro, alturas, medianas, bisectrices, r, R, tipo },
+//   figura (SVG), descripcion, pasos, copia }.
+export function resolver(request) {
+  const parts = Array.from({ length: 6 }, (_, i) => encoder.encode(String(request.partes?.[i] ?? '')));
+  writeInput(parts);
+  module().sorvani_resolver(...parts.map((part) => part.length), decimalsOf(request.decimales),
+    request.grados === 'decimal' ? 1 : 0, request.solucion === 1 ? 1 : 0);
+  return JSON.parse(outputText(0));
+}
+
+// A worksheet (the CSV file's bytes) answered as `sorvani-calc --separador S
+// --decimales D --titulo T --lote F` writes it, with --informe and --enunciado:
+// options { separador: ';' | ',', decimales: 0 to 10, titulo: '' for the default }.
+// Returns { csv, solucionario, enunciado (bytes), problemas (what sorvani-calc
+// writes on standard error), resumen: { filas, respondidas, omitidas, malas,
+// avisos }, salida (its exit status) }.
+export function worksheet(bytes, options = {}) {
+  const title = encoder.encode(String(options.titulo ?? ''));
+  writeInput([bytes, title]);
+  const salida = module().sorvani_worksheet(bytes.length, title.length,
+    options.separador === ',' ? 44 : 59, decimalsOf(options.decimales));
+  return {
+    csv: outputBytes(0),
+    solucionario: outputBytes(1),
+    enunciado: outputBytes(2),
+    problemas: outputText(3),
+    resumen: JSON.parse(outputText(4)),
+    salida,
+  };
+}

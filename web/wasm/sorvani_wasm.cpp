@@ -1,0 +1,98 @@
+// The C interface of the web pages' module. The page writes its input into
+// the buffer that sorvani_input gives, calls one function, and reads each
+// output back as bytes (sorvani_output, sorvani_output_size) until the next
+// call. Everything it shows is written here by the same code as the desktop
+// window and sorvani-calc.
+#include "resolver_view.h"
+#include "sheet.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#define SORVANI_EXPORT(name) extern "C" __attribute__((export_name(#name)))
+
+namespace {
+
+std::vector<char> input;
+std::array<std::string, 5> outputs;
+
+std::string_view Input(std::size_t &offset, std::size_t size)
+{
+    const std::string_view text(input.data() + offset, size);
+    offset += size;
+    return text;
+}
+
+std::string Count(const char *name, std::size_t n)
+{
+    return std::string("\"") + name + "\":" + std::to_string(n);
+}
+
+} // namespace
+
+// Room for `size` bytes of input; valid until the next call of it.
+SORVANI_EXPORT(sorvani_input) char *sorvani_input(std::size_t size)
+{
+    input.resize(size);
+    return input.data();
+}
+
+SORVANI_EXPORT(sorvani_output) const char *sorvani_output(int index)
+{
+    return outputs[std::size_t(index)].data();
+}
+
+SORVANI_EXPORT(sorvani_output_size) std::size_t sorvani_output_size(int index)
+{
+    return outputs[std::size_t(index)].size();
+}
+
+// The window for any triangle. Input: the six boxes a, b, c, A, B, C one
+// after another, `size0` … `size5` bytes each; a box is a datum unless it is
+// blank. Output 0: the view as JSON (calc::ResolverViewJson).
+SORVANI_EXPORT(sorvani_resolver)
+void sorvani_resolver(std::size_t size0, std::size_t size1, std::size_t size2, std::size_t size3,
+                      std::size_t size4, std::size_t size5, int decimals, int decimalDegrees, int shown)
+{
+    const std::size_t sizes[kTriangleParts] = {size0, size1, size2, size3, size4, size5};
+    std::array<std::string, kTriangleParts> texts;
+    std::size_t offset = 0;
+    for (int i = 0; i < kTriangleParts; ++i)
+        texts[std::size_t(i)] = Input(offset, sizes[i]);
+    const calc::ResolverDisplay display{decimals, decimalDegrees ? AngleStyle::Decimal : AngleStyle::Dms, shown};
+    outputs[0] = calc::ResolverViewJson(texts, display);
+}
+
+// A worksheet as `sorvani-calc --separador S --decimales D --titulo T --lote F
+// --informe K --enunciado P` answers it. Input: the worksheet's `sheetSize`
+// bytes, then the title's `titleSize` (none: the default title). Outputs: 0
+// the answered CSV, 1 the answer key, 2 the problem sheet, 3 the lines written
+// on standard error, 4 the counts as JSON. Returns sorvani-calc's exit status.
+SORVANI_EXPORT(sorvani_worksheet)
+int sorvani_worksheet(std::size_t sheetSize, std::size_t titleSize, int separator, int decimals)
+{
+    std::size_t offset = 0;
+    const std::string_view sheet = Input(offset, sheetSize);
+    const std::string_view title = Input(offset, titleSize);
+    calc::SheetOptions options;
+    options.format = separator == ',' ? calc::kInternationalCsv : calc::kSpanishCsv;
+    options.decimals = decimals;
+    if (!title.empty())
+        options.title = title;
+    calc::BytesSource source(sheet);
+    calc::StringSink csv, key, problems, messages;
+    const calc::WorksheetSummary summary =
+        calc::AnswerSheet(source, {&csv, &key, &problems}, messages, options);
+    outputs[0] = std::move(csv.text);
+    outputs[1] = std::move(key.text);
+    outputs[2] = std::move(problems.text);
+    outputs[3] = std::move(messages.text);
+    outputs[4] = "{" + Count("filas", summary.rows) + "," + Count("respondidas", summary.answered) + "," +
+                 Count("omitidas", summary.skipped) + "," + Count("malas", summary.bad) + "," +
+                 Count("avisos", summary.warnings) + "}";
+    return summary.bad > 0 ? 2 : 0;
+}
