@@ -28,6 +28,22 @@ private:
     std::FILE *file_;
 };
 
+// Bytes held in memory, as a worksheet made by the program itself.
+class TextSource : public ByteSource {
+public:
+    explicit TextSource(std::string_view text) : rest_(text) {}
+    std::size_t Read(char *buffer, std::size_t size) override
+    {
+        const std::size_t n = size < rest_.size() ? size : rest_.size();
+        rest_.copy(buffer, n);
+        rest_.remove_prefix(n);
+        return n;
+    }
+
+private:
+    std::string_view rest_;
+};
+
 // The two forms of a worksheet. Spreadsheets in Spanish part fields with ";"
 // because "," is their decimal mark; the international form parts them with
 // "," and writes a decimal point.
