@@ -3,8 +3,6 @@
 #include "answer_key.h"
 #include "problem_sheet.h"
 
-#include <algorithm>
-#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -24,14 +22,6 @@ WorksheetSummary AnswerSheet(ByteSource &in, const SheetOutputs &outputs, ByteSi
     if (outputs.csv)
         writers.push_back(&csv.emplace(*outputs.csv, options.format, options.decimals));
     return ReadWorksheet(in, writers, messages, options.format);
-}
-
-std::size_t BytesSource::Read(char *buffer, std::size_t size)
-{
-    const std::size_t n = std::min(size, rest_.size());
-    std::memcpy(buffer, rest_.data(), n);
-    rest_.remove_prefix(n);
-    return n;
 }
 
 } // namespace calc

@@ -27,16 +27,6 @@ struct SheetOptions {
 WorksheetSummary AnswerSheet(ByteSource &in, const SheetOutputs &outputs, ByteSink &messages,
                              const SheetOptions &options);
 
-// Bytes in memory, read once.
-class BytesSource : public ByteSource {
-public:
-    explicit BytesSource(std::string_view bytes) : rest_(bytes) {}
-    std::size_t Read(char *buffer, std::size_t size) override;
-
-private:
-    std::string_view rest_;
-};
-
 class StringSink : public ByteSink {
 public:
     void Write(std::string_view bytes) override { text.append(bytes); }

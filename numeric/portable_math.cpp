@@ -1,4 +1,5 @@
-// From musl's src/math (MIT licence), itself from FreeBSD's msun:
+// The algorithms of musl's src/math (MIT licence, Copyright © 2005-2020 Rich
+// Felker, et al.), which come from FreeBSD's msun and Sun's fdlibm:
 // ====================================================
 // Copyright (C) 1993 by Sun Microsystems, Inc. All rights reserved.
 //

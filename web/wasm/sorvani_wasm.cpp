@@ -83,7 +83,7 @@ int sorvani_worksheet(std::size_t sheetSize, std::size_t titleSize, int separato
     options.decimals = decimals;
     if (!title.empty())
         options.title = title;
-    calc::BytesSource source(sheet);
+    calc::TextSource source(sheet);
     calc::StringSink csv, key, problems, messages;
     const calc::WorksheetSummary summary =
         calc::AnswerSheet(source, {&csv, &key, &problems}, messages, options);
