@@ -16,6 +16,11 @@ mkdir -p "$SITE"
 (cd "$ROOT/web" && find . -path ./wasm -prune -o -type f -print0) |
   (cd "$ROOT/web" && xargs -0 -r cp --parents -t "$SITE")
 install -m 644 "$BUILD/sorvani.wasm" "$SITE/"
+# The worker's cache is named after every other file of the site: a build that
+# changes any of them is a new version, which replaces the old cache whole.
+version=$(cd "$SITE" && find . -type f ! -name sw.js -print0 | LC_ALL=C sort -z | xargs -0 sha256sum | sha256sum | cut -c1-16)
+sed -i "s/const VERSION = 'sorvani-web-dev';/const VERSION = 'sorvani-web-$version';/" "$SITE/sw.js"
+grep -q "sorvani-web-$version" "$SITE/sw.js" || { echo "sw.js: no version to set" >&2; exit 1; }
 echo "Site: $SITE"
 
 [ "${1:-}" = "--build" ] && exit 0

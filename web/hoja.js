@@ -23,10 +23,11 @@ function answerSheet() {
   });
   const { filas, respondidas } = answer.resumen;
   summary.textContent = `${sheet.name}: ${respondidas} de ${filas} ${filas === 1 ? 'fila respondida' : 'filas respondidas'}.`;
-  // Each warning and refused row as text, with its row number as sorvani-calc gives it.
+  // Each warning and refused row as text, with its row number as sorvani-calc
+  // gives it, less the program's name that starts each line on a terminal.
   problems.replaceChildren(...answer.problemas.split('\n').filter((line) => line !== '').map((line) => {
     const item = document.createElement('li');
-    item.textContent = line;
+    item.textContent = line.replace(/^sorvani-calc: /, '');
     return item;
   }));
   for (const button of Object.values(downloads))

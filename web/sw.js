@@ -1,6 +1,7 @@
 // Keeps the whole site, so after one visit both pages open and solve with no
-// server. A new version gets a new cache and the old one is dropped.
-const VERSION = 'sorvani-web-1';
+// server. A new version gets a new cache and the old one is dropped: the build
+// names the version after the site's contents, so no release can forget it.
+const VERSION = 'sorvani-web-dev';
 const SITE = [
   './', 'index.html', 'hoja.html', 'app.css', 'resolver.js', 'hoja.js', 'comun.js',
   'sorvani.js', 'sorvani.wasm', 'manifest.webmanifest',

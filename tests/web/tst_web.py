@@ -340,7 +340,8 @@ def test_worksheet(page, args, axe, downloads):
         subprocess.run([args.calc, *common, *(['--titulo', title] if title else []), '--lote', sheet,
                         '--informe', key, '--enunciado', problems], capture_output=True)
         items = page.d.execute_script('return [...document.querySelectorAll("#problemas li")].map((l) => l.textContent)')
-        check(items == answers.stderr.decode().splitlines(), f'{name}: problems {items}, native {answers.stderr!r}')
+        native = [line.removeprefix('sorvani-calc: ') for line in answers.stderr.decode().splitlines()]
+        check(items == native, f'{name}: problems {items}, native {answers.stderr!r}')
         answered = answers.stdout.count(b'\n') - 1
         check(f' {answered} de 8 ' in page.status(), f'{name}: summary {page.status()!r}, {answered} answered')
         check(page.d.execute_script('return document.querySelectorAll("main img").length') == 0,
@@ -363,9 +364,11 @@ def test_worksheet(page, args, axe, downloads):
 def test_offline(page, args, site):
     page.open('index.html')
     page.d.execute_async_script('navigator.serviceWorker.ready.then(() => arguments[arguments.length - 1]())')
-    kept = page.d.execute_async_script('''const done = arguments[arguments.length - 1];
-        caches.keys().then((names) => caches.open(names[0])).then((cache) => cache.keys())
-          .then((requests) => done(requests.map((r) => new URL(r.url).pathname.slice(1))))''')
+    names, kept = page.d.execute_async_script('''const done = arguments[arguments.length - 1];
+        caches.keys().then((names) => caches.open(names[0]).then((cache) => cache.keys())
+          .then((requests) => done([names, requests.map((r) => new URL(r.url).pathname.slice(1))])))''')
+    # One cache, named by the build after the site's contents.
+    check(len(names) == 1 and re.fullmatch(r'sorvani-web-[0-9a-f]{16}', names[0]), f'the worker\'s caches: {names}')
     site_files = {os.path.relpath(os.path.join(d, f), args.site) for d, _, fs in os.walk(args.site) for f in fs}
     # The worker's own script the browser keeps apart.
     check(site_files - {'sw.js'} <= set(kept), f'the worker does not keep {sorted(site_files - set(kept))}')
