@@ -227,7 +227,6 @@ function generated(dir) {
     { cantidad: 40, semilla: '4170', versiones: 26, separador: ',' },
     { cantidad: 6000, semilla: '5', casos: ['LLL'] },
     { cantidad: 10001, semilla: '1' },
-    { cantidad: '', semilla: '1' },
     { cantidad: 5, semilla: '-1' },
     { cantidad: 5, semilla: '1', casos: [] },
     { cantidad: 5, semilla: '1', casos: ['LLL', 'AAA'] },
