@@ -468,7 +468,7 @@ int main(int argc, char **argv)
                 return WrongUse("falta el título tras --titulo");
             title = &args[++next];
             if (!IsUtf8(*title))
-                return WrongUse("el título no es texto UTF-8");
+                return WrongUse(std::string(kTitleNotUtf8));
             run.title = *title;
         } else if (arg == "--semilla" || arg == "--casos" || arg == "--versiones") {
             bool &given = arg == "--semilla" ? seedGiven : arg == "--casos" ? casesGiven : versionsGiven;

@@ -135,7 +135,7 @@ int sorvani_generate(std::size_t countSize, std::size_t casesSize, std::size_t v
     if (!versionCount)
         return wrongUse(problem);
     if (!calc::IsUtf8(title))
-        return wrongUse("el título no es texto UTF-8");
+        return wrongUse(std::string(calc::kTitleNotUtf8));
     const std::optional<int> problems = calc::ReadCount(count, problem);
     if (!problems)
         return wrongUse(problem);
