@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace calc {
 
@@ -52,6 +53,36 @@ std::optional<std::uint64_t> ReadWhole(std::string_view text, std::uint64_t low,
     return value;
 }
 
+std::optional<std::uint64_t> ReadSeed(std::string_view text, std::string &problem)
+{
+    const std::optional<std::uint64_t> seed = ReadWhole(text, 0, std::numeric_limits<std::uint64_t>::max());
+    if (!seed)
+        problem = "--semilla va de 0 a 18446744073709551615, no «" + std::string(text) + "»";
+    return seed;
+}
+
+std::optional<int> ReadVersions(std::string_view text, std::string &problem)
+{
+    const std::optional<std::uint64_t> versions = ReadWhole(text, 1, generator::kMaxVersions);
+    if (!versions) {
+        problem = "--versiones va de 1 a " + std::to_string(generator::kMaxVersions) + ", no «" + std::string(text)
+                  + "»";
+        return std::nullopt;
+    }
+    return int(*versions);
+}
+
+std::optional<int> ReadCount(std::string_view text, std::string &problem)
+{
+    const std::optional<std::uint64_t> count = ReadWhole(text, 1, generator::kMaxProblems);
+    if (!count) {
+        problem = "la cantidad de problemas va de 1 a " + std::to_string(generator::kMaxProblems) + ", no «"
+                  + std::string(text) + "»";
+        return std::nullopt;
+    }
+    return int(*count);
+}
+
 std::string SheetText(const generator::Sheet &sheet, CsvFormat format)
 {
     std::string text;
@@ -75,6 +106,20 @@ std::string SheetText(const generator::Sheet &sheet, CsvFormat format)
         }
     }
     return text;
+}
+
+} // namespace calc
+
+namespace calc {
+
+std::optional<std::string> GenerateText(const generator::Request &request, CsvFormat format, std::string &problem)
+{
+    const generator::Sheet sheet = generator::Generate(request);
+    if (!sheet.problem.empty()) {
+        problem = sheet.problem;
+        return std::nullopt;
+    }
+    return SheetText(sheet, format);
 }
 
 } // namespace calc

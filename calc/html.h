@@ -15,6 +15,8 @@
 namespace calc {
 
 inline constexpr std::string_view kDefaultTitle = "Hoja de triángulos";
+// --titulo that is not text: the command and the page refuse it alike.
+inline constexpr std::string_view kTitleNotUtf8 = "el título no es texto UTF-8";
 
 // Every text from outside goes through AppendEscaped of the figure library.
 

@@ -22,7 +22,6 @@
 #include <cstdio>
 #include <cstdint>
 #include <cstring>
-#include <limits>
 #include <random>
 #include <string>
 #include <string_view>
@@ -307,19 +306,19 @@ int RunWorksheet(const SheetRun &run)
 // file that cannot be written leaves standard output empty.
 int RunGenerate(const generator::Request &request, bool seedDrawn, SheetRun run)
 {
-    const generator::Sheet sheet = generator::Generate(request);
-    if (!sheet.problem.empty())
-        return WrongUse(sheet.problem);
-    const std::string text = SheetText(sheet, run.format);
+    std::string problem;
+    const std::optional<std::string> text = GenerateText(request, run.format, problem);
+    if (!text)
+        return WrongUse(problem);
     if (run.key || run.problems) {
-        run.text = &text;
+        run.text = &*text;
         const int status = RunWorksheet(run);
         if (status != kSolved)
             return status;
     }
     if (seedDrawn)
         Print(stderr, "semilla: " + std::to_string(request.seed) + "\n");
-    Print(stdout, text);
+    Print(stdout, *text);
     return Finish(kSolved);
 }
 
@@ -469,7 +468,7 @@ int main(int argc, char **argv)
                 return WrongUse("falta el título tras --titulo");
             title = &args[++next];
             if (!IsUtf8(*title))
-                return WrongUse("el título no es texto UTF-8");
+                return WrongUse(std::string(kTitleNotUtf8));
             run.title = *title;
         } else if (arg == "--semilla" || arg == "--casos" || arg == "--versiones") {
             bool &given = arg == "--semilla" ? seedGiven : arg == "--casos" ? casesGiven : versionsGiven;
@@ -480,9 +479,10 @@ int main(int argc, char **argv)
             given = true;
             const std::string_view value = args[++next];
             if (arg == "--semilla") {
-                const std::optional<std::uint64_t> seed = ReadWhole(value, 0, std::numeric_limits<std::uint64_t>::max());
+                std::string problem;
+                const std::optional<std::uint64_t> seed = ReadSeed(value, problem);
                 if (!seed)
-                    return WrongUse("--semilla va de 0 a 18446744073709551615, no «" + std::string(value) + "»");
+                    return WrongUse(problem);
                 request.seed = *seed;
             } else if (arg == "--casos") {
                 std::string problem;
@@ -491,11 +491,11 @@ int main(int argc, char **argv)
                     return WrongUse(problem);
                 request.cases = *cases;
             } else {
-                const std::optional<std::uint64_t> versions = ReadWhole(value, 1, generator::kMaxVersions);
+                std::string problem;
+                const std::optional<int> versions = ReadVersions(value, problem);
                 if (!versions)
-                    return WrongUse("--versiones va de 1 a " + std::to_string(generator::kMaxVersions) + ", no «"
-                                    + std::string(value) + "»");
-                request.versions = int(*versions);
+                    return WrongUse(problem);
+                request.versions = *versions;
             }
         } else {
             return WrongUse("opción desconocida «" + std::string(arg) + "»");
@@ -535,11 +535,11 @@ int main(int argc, char **argv)
             return WrongUse("falta la cantidad de problemas tras generar");
         if (parts.size() > 1)
             return WrongUse("sobra «" + std::string(parts[1]) + "» tras la cantidad de problemas");
-        const std::optional<std::uint64_t> count = ReadWhole(parts[0], 1, generator::kMaxProblems);
+        std::string problem;
+        const std::optional<int> count = ReadCount(parts[0], problem);
         if (!count)
-            return WrongUse("la cantidad de problemas va de 1 a " + std::to_string(generator::kMaxProblems)
-                            + ", no «" + std::string(parts[0]) + "»");
-        request.count = int(*count);
+            return WrongUse(problem);
+        request.count = *count;
         if (!seedGiven) {
             // Drawn only here: the sheet itself comes from the seed alone.
             std::random_device device;

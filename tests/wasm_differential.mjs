@@ -4,7 +4,8 @@
 // 100,000 triangles, and 100,000 worksheet rows answered by sorvani-calc
 // --lote (CSV, answer key, problem sheet, messages, exit status). Every
 // output must be the same, byte for byte. First a few views against what
-// `sorvani-calc resolver` prints.
+// `sorvani-calc resolver` prints, and fresh sheets against `sorvani-calc
+// generar` (sheet, answer key, problem sheet; a wrong use's message).
 //   node wasm_differential.mjs SITE WASM_NATIVE SORVANI_CALC
 import { spawn, spawnSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
@@ -216,6 +217,48 @@ function viewAsTheCommand() {
   check('blank is free', view.cajas.map((c) => c.aspecto).join() === 'ilegible,dato,libre,libre,libre,libre');
 }
 
+// generar: the three files of each option set, and the first line of a wrong
+// use's message (the module leaves the usage out), with its exit status.
+function generated(dir) {
+  const sets = [
+    { cantidad: 10, semilla: '2026' },
+    { cantidad: 30, semilla: '18446744073709551615', casos: ['LLA'], separador: ',', decimales: 7, titulo: 'Ñandú <b>&</b>' },
+    { cantidad: 7, semilla: '0', casos: ['lla', 'LAL', 'LLA'], versiones: 3, decimales: 0, titulo: 'Examen' },
+    { cantidad: 40, semilla: '4170', versiones: 26, separador: ',' },
+    { cantidad: 6000, semilla: '5', casos: ['LLL'] },
+    { cantidad: 10001, semilla: '1' },
+    { cantidad: 5, semilla: '-1' },
+    { cantidad: 5, semilla: '1', casos: [] },
+    { cantidad: 5, semilla: '1', casos: ['LLL', 'AAA'] },
+    { cantidad: 5, semilla: '1', versiones: 0 },
+  ];
+  let made = 0;
+  for (const options of sets) {
+    const got = sorvani.generate(options);
+    const what = `generar ${JSON.stringify(options)}`;
+    const key = join(dir, 'solucionario.html'), problems = join(dir, 'enunciado.html');
+    rmSync(key, { force: true });
+    rmSync(problems, { force: true });
+    const args = ['--semilla', options.semilla, '--casos', (options.casos ?? ['LLL', 'LAL', 'ALA', 'LAA', 'LLA']).join(','),
+      '--versiones', String(options.versiones ?? 1), '--separador', options.separador ?? ';',
+      '--decimales', String(options.decimales ?? 4), ...(options.titulo ? ['--titulo', options.titulo] : []),
+      '--informe', key, '--enunciado', problems, 'generar', String(options.cantidad)];
+    const run = spawnSync(calc, args, { maxBuffer: 1 << 30 });
+    if (run.status !== got.salida) fail(`${what}: exit status`, String(run.status), String(got.salida));
+    if (!run.stdout.equals(Buffer.from(got.hoja))) fail(`${what}: sheet`, run.stdout, got.hoja);
+    if (run.status === 0) {
+      if (!readFileSync(key).equals(Buffer.from(got.solucionario))) fail(`${what}: answer key`, readFileSync(key), got.solucionario);
+      if (!readFileSync(problems).equals(Buffer.from(got.enunciado))) fail(`${what}: problem sheet`, readFileSync(problems), got.enunciado);
+      made++;
+    } else {
+      const line = run.stderr.toString().split('\n')[0] + '\n';
+      if (line !== got.problemas || got.solucionario.length || got.enunciado.length) fail(`${what}: wrong use`, line, got.problemas);
+    }
+  }
+  if (made !== 4) fail('generar', '4 sheets made', `${made} sheets made`);
+  return made;
+}
+
 const started = Date.now();
 viewAsTheCommand();
 const { solved, two } = await views(100000);
@@ -223,8 +266,9 @@ const dir = mkdtempSync(join(tmpdir(), 'tst_wasm-'));
 try {
   // Answer keys and problem sheets hold a figure per row: fewer rows there.
   const answered = sheets(10, 9000, false, dir) + sheets(20, 500, true, dir);
+  const made = generated(dir);
   console.log(`PASS: 100000 views (${solved} solved, ${two} with two triangles) and 100000 worksheet rows ` +
-    `(${answered} answered) alike, in ${((Date.now() - started) / 1000).toFixed(1)} s`);
+    `(${answered} answered) and ${made} generated sheets alike, in ${((Date.now() - started) / 1000).toFixed(1)} s`);
 } finally {
   rmSync(dir, { recursive: true, force: true });
 }

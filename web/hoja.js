@@ -1,6 +1,7 @@
 // The worksheet page: the chosen CSV is read here and answered by the module,
-// which writes the three files exactly as sorvani-calc --lote does.
-import { worksheet } from './sorvani.js';
+// which writes the three files exactly as sorvani-calc --lote does; or the
+// module makes a fresh sheet as sorvani-calc generar does, answered at once.
+import { generate, worksheet } from './sorvani.js';
 import { save, decimals, start, shown } from './comun.js';
 
 const $ = (id) => document.getElementById(id);
@@ -9,7 +10,12 @@ const zone = $('zona');
 const summary = $('resumen');
 const problems = $('problemas');
 const downloads = { csv: $('bajar-csv'), solucionario: $('bajar-solucionario'), enunciado: $('bajar-enunciado') };
-let sheet = null; // { name, bytes }
+const made = { hoja: $('bajar-ejercicios'), solucionario: $('bajar-ejercicios-solucionario'),
+  enunciado: $('bajar-ejercicios-enunciado') };
+const seed = $('semilla');
+const madeStatus = $('generada');
+let sheet = null; // { name, bytes, generated }
+let fresh = null;
 let answer = null;
 let ready = false;
 
@@ -34,6 +40,43 @@ function answerSheet() {
     button.disabled = false;
 }
 
+// A fresh sheet from the boxes of "Generar ejercicios"; an empty seed is
+// drawn here and shown, so that the same sheet can be made again.
+function makeSheet() {
+  if (!ready)
+    return;
+  if (seed.value.trim() === '')
+    seed.value = crypto.getRandomValues(new BigUint64Array(1))[0].toString();
+  fresh = generate({
+    cantidad: $('cantidad').value,
+    casos: [...document.querySelectorAll('input[name=casos]:checked')].map((box) => box.value),
+    versiones: $('versiones').value,
+    semilla: seed.value,
+    separador: $('separador').value,
+    decimales: decimals($('decimales')),
+    titulo: $('titulo').value,
+  });
+  const madeOk = fresh.salida === 0;
+  for (const button of Object.values(made))
+    button.disabled = !madeOk;
+  // On a wrong use, the command's message, less the program's name.
+  madeStatus.textContent = madeOk ? `Hoja generada con la semilla ${seed.value}.`
+    : fresh.problemas.split('\n')[0].replace(/^sorvani-calc: /, '');
+  if (madeOk) {
+    sheet = { name: 'ejercicios', bytes: fresh.hoja, generated: true };
+    answerSheet();
+  }
+}
+
+// An option changed: a generated sheet is made again with it, as the
+// command would write it; a chosen one is answered again.
+function refresh() {
+  if (sheet?.generated)
+    makeSheet();
+  else
+    answerSheet();
+}
+
 async function open(file) {
   if (!file)
     return;
@@ -56,9 +99,13 @@ document.addEventListener('drop', (event) => {
   zone.classList.remove('encima');
   open(event.dataTransfer.files[0]);
 });
-$('separador').addEventListener('change', answerSheet);
-$('decimales').addEventListener('input', answerSheet);
-$('titulo').addEventListener('input', answerSheet);
+$('separador').addEventListener('change', refresh);
+$('decimales').addEventListener('input', refresh);
+$('titulo').addEventListener('input', refresh);
+$('generar').addEventListener('click', makeSheet);
+made.hoja.addEventListener('click', () => save(fresh.hoja, 'ejercicios.csv', 'text/csv'));
+made.solucionario.addEventListener('click', () => save(fresh.solucionario, 'ejercicios-solucionario.html', 'text/html'));
+made.enunciado.addEventListener('click', () => save(fresh.enunciado, 'ejercicios-enunciado.html', 'text/html'));
 
 downloads.csv.addEventListener('click', () => save(answer.csv, `${sheet.name}-resuelta.csv`, 'text/csv'));
 downloads.solucionario.addEventListener('click', () =>

@@ -126,3 +126,26 @@ export function worksheet(bytes, options = {}) {
     salida,
   };
 }
+
+// A fresh sheet as `sorvani-calc --semilla N --casos LISTA --versiones K
+// --separador S --decimales D --titulo T --informe K --enunciado P generar
+// CANTIDAD` writes it: options { cantidad, casos: ['LLL', …], versiones,
+// semilla: decimal text, separador: ';' | ',', decimales: 0 to 10, titulo: ''
+// for the default }, each read by the C++ as the command reads it. Returns
+// { hoja, solucionario, enunciado (bytes, empty on a wrong use), problemas
+// (its standard error but the usage: on a wrong use, the Spanish message),
+// salida (its exit status) }.
+export function generate(options = {}) {
+  const texts = [options.cantidad ?? 10, (options.casos ?? ['LLL', 'LAL', 'ALA', 'LAA', 'LLA']).join(','),
+    options.versiones ?? 1, options.semilla ?? '', options.titulo ?? ''].map((text) => encoder.encode(String(text)));
+  writeInput(texts);
+  const salida = module().sorvani_generate(...texts.map((text) => text.length),
+    options.separador === ',' ? 44 : 59, decimalsOf(options.decimales));
+  return {
+    hoja: outputBytes(0),
+    solucionario: outputBytes(1),
+    enunciado: outputBytes(2),
+    problemas: outputText(3),
+    salida,
+  };
+}

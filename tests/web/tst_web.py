@@ -361,6 +361,51 @@ def test_worksheet(page, args, axe, downloads):
     page.wait(lambda: page.status().startswith('soltada: 1 de 1 '))
 
 
+def test_generate(page, args, axe, downloads):
+    page.open('hoja.html')
+    made = 'Descargar ejercicios.csv', 'Descargar ejercicios-solucionario.html', 'Descargar ejercicios-enunciado.html'
+    # A wrong use: the command's message, nothing to save.
+    page.box('Cantidad').clear()
+    page.box('Cantidad').send_keys('0')
+    page.button('Generar').click()
+    status = lambda: page.d.find_element('id', 'generada').get_property('textContent')
+    check(status() == 'la cantidad de problemas va de 1 a 10000, no «0»', f'wrong use: {status()!r}')
+    check(all(not page.button(b).is_enabled() for b in made), 'a wrong use left something to save')
+    for separator, decimals, title, count, versions, seed, cases in (
+            (';', '4', '', '10', '1', '2026', ['LLL', 'LAL', 'ALA', 'LAA', 'LLA']),
+            (',', '2', f'Examen {HOSTILE}', '12', '3', '18446744073709551615', ['LAL', 'LLA'])):
+        for name, text in (('Decimales', decimals), ('Título', title), ('Cantidad', count), ('Versiones', versions),
+                           ('Semilla', seed)):
+            page.box(name).clear()
+            page.box(name).send_keys(text)
+        page.d.execute_script('arguments[0].value = arguments[1]; arguments[0].dispatchEvent(new Event("change"))',
+                              page.box('Separador'), separator)
+        page.d.execute_script('for (const b of document.querySelectorAll("input[name=casos]"))'
+                              '  if (b.checked !== arguments[0].includes(b.value)) b.click()', cases)
+        page.button('Generar').click()
+        page.wait(lambda: status() == f'Hoja generada con la semilla {seed}.')
+        # Answered at once by the worksheet part.
+        page.wait(lambda: page.status().startswith('ejercicios: '))
+        key, problems = (os.path.join(downloads, 'native-' + n) for n in ('key.html', 'sheet.html'))
+        run = subprocess.run([args.calc, '--semilla', seed, '--casos', ','.join(cases), '--versiones', versions,
+                              '--separador', separator, '--decimales', decimals,
+                              *(['--titulo', title] if title else []), '--informe', key, '--enunciado', problems,
+                              'generar', count], capture_output=True)
+        for button, want in zip(made, (run.stdout, open(key, 'rb').read(), open(problems, 'rb').read())):
+            saved = os.path.join(downloads, button.removeprefix('Descargar '))
+            check(download(page, button, saved) == want, f'{saved} ({separator}, seed {seed}) differs')
+    check(page.d.execute_script('return document.querySelectorAll("main img").length') == 0, 'a title became markup')
+    page.axe(axe, 'sheet generated')
+    # No seed: one is drawn, shown, and gives the same sheet again.
+    page.box('Semilla').clear()
+    page.button('Generar').click()
+    drawn = page.value('Semilla')
+    check(re.fullmatch(r'\d+', drawn) and int(drawn) < 2 ** 64, f'drawn seed {drawn!r}')
+    first = download(page, made[0], os.path.join(downloads, 'ejercicios.csv'))
+    page.button('Generar').click()
+    check(download(page, made[0], os.path.join(downloads, 'ejercicios.csv')) == first, 'the shown seed gave another sheet')
+
+
 def test_offline(page, args, site):
     page.open('index.html')
     page.d.execute_async_script('navigator.serviceWorker.ready.then(() => arguments[arguments.length - 1]())')
@@ -417,7 +462,8 @@ def main():
     try:
         for test in (lambda: test_general_cases(page, args, axe), lambda: test_lock_and_unreadable(page, args, axe),
                      lambda: test_link(page, args, axe), lambda: test_phone_and_print(page, args, axe),
-                     lambda: test_worksheet(page, args, axe, downloads), lambda: test_offline(page, args, site)):
+                     lambda: test_worksheet(page, args, axe, downloads),
+                     lambda: test_generate(page, args, axe, downloads), lambda: test_offline(page, args, site)):
             started = time.monotonic()
             try:
                 test()

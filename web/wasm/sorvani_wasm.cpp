@@ -3,12 +3,14 @@
 // output back as bytes (sorvani_output, sorvani_output_size) until the next
 // call. Everything it shows is written here by the same code as the desktop
 // window and sorvani-calc.
+#include "generate.h"
 #include "resolver_view.h"
 #include "sheet.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -95,4 +97,70 @@ int sorvani_worksheet(std::size_t sheetSize, std::size_t titleSize, int separato
                  Count("omitidas", summary.skipped) + "," + Count("malas", summary.bad) + "," +
                  Count("avisos", summary.warnings) + "}";
     return summary.bad > 0 ? 2 : 0;
+}
+
+// A fresh sheet as `sorvani-calc --semilla N --casos LISTA --versiones K
+// --separador S --decimales D --titulo T --informe K --enunciado P generar
+// CANTIDAD` writes it. Input: the texts of CANTIDAD, LISTA, K, N and T, in
+// that order, `countSize` … `titleSize` bytes each (no title: the default),
+// read as the command reads them. Outputs: 0 the sheet (its standard output),
+// 1 the answer key, 2 the problem sheet, 3 what it writes on standard error
+// but the usage; all but 3 empty on a wrong use. Returns its exit status.
+SORVANI_EXPORT(sorvani_generate)
+int sorvani_generate(std::size_t countSize, std::size_t casesSize, std::size_t versionsSize, std::size_t seedSize,
+                     std::size_t titleSize, int separator, int decimals)
+{
+    std::size_t offset = 0;
+    const std::string_view count = Input(offset, countSize);
+    const std::string_view cases = Input(offset, casesSize);
+    const std::string_view versions = Input(offset, versionsSize);
+    const std::string_view seed = Input(offset, seedSize);
+    const std::string_view title = Input(offset, titleSize);
+    for (std::string &output : outputs)
+        output.clear();
+    const auto wrongUse = [](const std::string &problem) {
+        outputs[3] = "sorvani-calc: " + problem + "\n";
+        return 2;
+    };
+    // In the order the command line gives them: its first wrong one is named.
+    generator::Request request;
+    std::string problem;
+    const std::optional<std::uint64_t> seedValue = calc::ReadSeed(seed, problem);
+    if (!seedValue)
+        return wrongUse(problem);
+    const std::optional<std::vector<TriangleCase>> caseList = calc::ReadCaseList(cases, problem);
+    if (!caseList)
+        return wrongUse(problem);
+    const std::optional<int> versionCount = calc::ReadVersions(versions, problem);
+    if (!versionCount)
+        return wrongUse(problem);
+    if (!calc::IsUtf8(title))
+        return wrongUse(std::string(calc::kTitleNotUtf8));
+    const std::optional<int> problems = calc::ReadCount(count, problem);
+    if (!problems)
+        return wrongUse(problem);
+    request.seed = *seedValue;
+    request.cases = *caseList;
+    request.versions = *versionCount;
+    request.count = *problems;
+
+    calc::SheetOptions options;
+    options.format = separator == ',' ? calc::kInternationalCsv : calc::kSpanishCsv;
+    options.decimals = decimals;
+    if (!title.empty())
+        options.title = title;
+    std::optional<std::string> sheet = calc::GenerateText(request, options.format, problem);
+    if (!sheet)
+        return wrongUse(problem);
+    calc::TextSource source(*sheet);
+    calc::StringSink key, problemSheet, messages;
+    const calc::WorksheetSummary summary = calc::AnswerSheet(source, {nullptr, &key, &problemSheet}, messages, options);
+    outputs[3] = std::move(messages.text);
+    // As the command: a sheet it could not answer is not written.
+    if (summary.bad > 0)
+        return 2;
+    outputs[0] = std::move(*sheet);
+    outputs[1] = std::move(key.text);
+    outputs[2] = std::move(problemSheet.text);
+    return 0;
 }
