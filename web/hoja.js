@@ -103,6 +103,10 @@ $('separador').addEventListener('change', refresh);
 $('decimales').addEventListener('input', refresh);
 $('titulo').addEventListener('input', refresh);
 $('generar').addEventListener('click', makeSheet);
+// With no case ticked there is nothing to generate.
+const caseBoxes = [...document.querySelectorAll('input[name=casos]')];
+for (const box of caseBoxes)
+  box.addEventListener('change', () => { $('generar').disabled = !caseBoxes.some((b) => b.checked); });
 made.hoja.addEventListener('click', () => save(fresh.hoja, 'ejercicios.csv', 'text/csv'));
 made.solucionario.addEventListener('click', () => save(fresh.solucionario, 'ejercicios-solucionario.html', 'text/html'));
 made.enunciado.addEventListener('click', () => save(fresh.enunciado, 'ejercicios-enunciado.html', 'text/html'));

@@ -371,6 +371,8 @@ def test_generate(page, args, axe, downloads):
     status = lambda: page.d.find_element('id', 'generada').get_property('textContent')
     check(status() == 'la cantidad de problemas va de 1 a 10000, no «0»', f'wrong use: {status()!r}')
     check(all(not page.button(b).is_enabled() for b in made), 'a wrong use left something to save')
+    page.d.execute_script('for (const b of document.querySelectorAll("input[name=casos]")) b.click()')
+    check(not page.button('Generar').is_enabled(), 'Generar with no case ticked')
     for separator, decimals, title, count, versions, seed, cases in (
             (';', '4', '', '10', '1', '2026', ['LLL', 'LAL', 'ALA', 'LAA', 'LLA']),
             (',', '2', f'Examen {HOSTILE}', '12', '3', '18446744073709551615', ['LAL', 'LLA'])):
