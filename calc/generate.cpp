@@ -108,10 +108,6 @@ std::string SheetText(const generator::Sheet &sheet, CsvFormat format)
     return text;
 }
 
-} // namespace calc
-
-namespace calc {
-
 std::optional<std::string> GenerateText(const generator::Request &request, CsvFormat format, std::string &problem)
 {
     const generator::Sheet sheet = generator::Generate(request);
