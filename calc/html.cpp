@@ -106,6 +106,16 @@ std::vector<GivenPart> GivenParts(const ResolverRow &row)
     return given;
 }
 
+std::vector<GivenPart> GivenParts(const generator::Problem &problem)
+{
+    std::vector<GivenPart> given;
+    for (const generator::GivenValue &part : problem.parts) {
+        const bool side = IsSide(part.part);
+        given.push_back({part.part, std::to_string(part.value) + (side ? "" : "°"), side});
+    }
+    return given;
+}
+
 std::string ProblemWords(std::span<const GivenPart> parts)
 {
     std::string words = "Resuelve el triángulo con ";

@@ -5,6 +5,7 @@
 
 #include "figure.h"
 #include "general.h"
+#include "generator.h"
 #include "worksheet.h"
 
 #include <span>
@@ -41,6 +42,8 @@ struct GivenPart {
 // In the order of the row.
 std::vector<GivenPart> GivenParts(const CaseRow &row);
 std::vector<GivenPart> GivenParts(const ResolverRow &row);
+// A generated problem's parts as its row writes them.
+std::vector<GivenPart> GivenParts(const generator::Problem &problem);
 
 // "Resuelve el triángulo con a = 3 m, b = 4 m y C = 90°" (not escaped).
 std::string ProblemWords(std::span<const GivenPart> parts);

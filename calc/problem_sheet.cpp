@@ -23,8 +23,6 @@ figcaption { font-size: 9pt; }
 .trabajo { flex: 1 1 auto; height: 95mm; border: 0.3mm dashed #a0a0a0; border-radius: 1.5mm; }
 )";
 
-// The sketch: the shape of the solved triangle, the given parts labelled as
-// typed and the others with "?".
 void Label(Figure &figure, std::span<const GivenPart> given)
 {
     const std::array<FigureSide *, 3> sides{&figure.a, &figure.b, &figure.c};
@@ -54,6 +52,22 @@ void AppendStudent(std::string &out, std::string_view version = {})
 
 } // namespace
 
+std::optional<std::string> ProblemSketch(std::optional<Figure> figure, std::span<const GivenPart> given)
+{
+    if (!figure)
+        return std::nullopt;
+    Label(*figure, given);
+    return TriangleSvg(*figure);
+}
+
+std::optional<std::string> ProblemSketch(const TriangleSolution &solution, std::span<const GivenPart> given)
+{
+    std::optional<Figure> figure = SolutionFigure(solution, 0, 4, AngleStyle::Dms);
+    if (figure)
+        figure->title.clear();
+    return ProblemSketch(std::move(figure), given);
+}
+
 ProblemSheet::ProblemSheet(ByteSink &out, std::string_view title) : out_(out), title_(title) {}
 
 void ProblemSheet::Start()
@@ -65,22 +79,21 @@ void ProblemSheet::Start()
 // meant to find that out.
 void ProblemSheet::Write(const CaseRow &row)
 {
+    const std::vector<GivenPart> given = GivenParts(row);
     std::optional<Figure> figure;
     if (row.answer.solved)
         figure = CaseFigure(row.kase, row.answer, true);
-    Problem(GivenParts(row), std::move(figure), false);
+    Problem(given, ProblemSketch(std::move(figure), given), false);
 }
 
 // The decimals do not show: every label is a value as typed or "?".
 void ProblemSheet::Write(const ResolverRow &row)
 {
-    std::optional<Figure> figure = SolutionFigure(row.solution, 0, 4, AngleStyle::Dms);
-    if (figure)
-        figure->title.clear();
-    Problem(GivenParts(row), std::move(figure), row.solution.count == 2);
+    const std::vector<GivenPart> given = GivenParts(row);
+    Problem(given, ProblemSketch(row.solution, given), row.solution.count == 2);
 }
 
-void ProblemSheet::Problem(const std::vector<GivenPart> &given, std::optional<Figure> figure, bool several)
+void ProblemSheet::Problem(const std::vector<GivenPart> &given, const std::optional<std::string> &svg, bool several)
 {
     html_.clear();
     if (!begun_)
@@ -91,15 +104,12 @@ void ProblemSheet::Problem(const std::vector<GivenPart> &given, std::optional<Fi
     AppendEscaped(html_, ProblemWords(given));
     html_ += "</p>\n";
     html_ += "<div class=\"planteo\">\n";
-    if (figure) {
-        Label(*figure, given);
-        if (const std::optional<std::string> svg = TriangleSvg(*figure)) {
-            html_ += "<figure>";
-            AppendSvg(html_, *svg);
-            if (several)
-                html_ += "<figcaption>Puede haber más de un triángulo con estos datos.</figcaption>";
-            html_ += "</figure>\n";
-        }
+    if (svg) {
+        html_ += "<figure>";
+        AppendSvg(html_, *svg);
+        if (several)
+            html_ += "<figcaption>Puede haber más de un triángulo con estos datos.</figcaption>";
+        html_ += "</figure>\n";
     }
     html_ += "<div class=\"trabajo\"></div>\n</div>\n<p>Respuesta:</p>\n</section>\n";
     out_.Write(html_);

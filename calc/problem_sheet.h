@@ -15,6 +15,12 @@
 
 namespace calc {
 
+// The sketch of a problem: the shape of its triangle (the first of two) with
+// the given parts labelled as typed and the others "?"; nothing when there is
+// no triangle to draw, as a problem with none is shown without one.
+std::optional<std::string> ProblemSketch(std::optional<Figure> figure, std::span<const GivenPart> given);
+std::optional<std::string> ProblemSketch(const TriangleSolution &solution, std::span<const GivenPart> given);
+
 class ProblemSheet : public AnswerWriter {
 public:
     // A resolver row with two triangles is sketched from the first.
@@ -26,7 +32,7 @@ public:
     void End() override;
 
 private:
-    void Problem(const std::vector<GivenPart> &given, std::optional<Figure> figure, bool several);
+    void Problem(const std::vector<GivenPart> &given, const std::optional<std::string> &svg, bool several);
 
     ByteSink &out_;
     std::string title_;
