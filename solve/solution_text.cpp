@@ -44,15 +44,23 @@ void AppendTriangle(std::string &text, const TriangleSolution &solution, int ind
 
 } // namespace
 
+std::vector<std::string> WorkingSteps(const TriangleSolution &solution, int index, int decimals)
+{
+    std::vector<std::string> steps;
+    for (const WorkingStep &step : Working(solution, index, decimals)) {
+        std::string text = std::to_string(steps.size() + 1) + ". " + step.rule + "\n";
+        for (const std::string *part : {&step.formula, &step.substitution, &step.result})
+            text += "   " + *part + "\n";
+        steps.push_back(std::move(text));
+    }
+    return steps;
+}
+
 std::string WorkingText(const TriangleSolution &solution, int index, int decimals)
 {
     std::string text;
-    int number = 0;
-    for (const WorkingStep &step : Working(solution, index, decimals)) {
-        text += std::to_string(++number) + ". " + step.rule + "\n";
-        for (const std::string *part : {&step.formula, &step.substitution, &step.result})
-            text += "   " + *part + "\n";
-    }
+    for (const std::string &step : WorkingSteps(solution, index, decimals))
+        text += step;
     return text;
 }
 

@@ -5,6 +5,7 @@
 #include "general.h"
 
 #include <string>
+#include <vector>
 
 // "LLA: dos lados y el ángulo opuesto a uno de ellos; dos soluciones"
 std::string SolutionHeadline(const TriangleSolution &solution);
@@ -25,3 +26,6 @@ std::string SolutionText(const TriangleSolution &solution, int decimals, bool st
 // "Pasos:" and the window for any triangle shows. Empty when there is no such
 // triangle.
 std::string WorkingText(const TriangleSolution &solution, int index, int decimals);
+
+// The same, one step a string, each with its number and its line feeds.
+std::vector<std::string> WorkingSteps(const TriangleSolution &solution, int index, int decimals);
