@@ -23,7 +23,7 @@ CODE_SPAN = re.compile(r'(`+)(.+?)\1')
 
 
 def prose_lines(path):
-    """(line number, text) of each line outside fenced code, code spans blanked."""
+    """(line number, text) of each line outside fenced code."""
     fenced = None
     with open(path, encoding='utf-8') as f:
         for number, line in enumerate(f, 1):
@@ -63,17 +63,35 @@ def anchors(path):
     return found
 
 
+def paragraphs(path):
+    """(first line number, text) of each run of lines outside code, code spans
+    blanked, so that a link broken over two lines is read whole."""
+    start, lines, last = 0, [], -1
+    for number, line in prose_lines(path):
+        if lines and (not line.strip() or number != last + 1):
+            yield start, '\n'.join(lines)
+            lines = []
+        if line.strip():
+            if not lines:
+                start = number
+            lines.append(line)
+        last = number
+    if lines:
+        yield start, '\n'.join(lines)
+
+
 def check(root):
     pages = [os.path.join(root, 'README.md')]
     docs = os.path.join(root, 'docs')
     pages += sorted(os.path.join(docs, name) for name in os.listdir(docs) if name.endswith('.md'))
     broken, checked = [], 0
     for page in pages:
-        for number, line in prose_lines(page):
-            line = CODE_SPAN.sub(lambda m: ' ' * len(m.group(0)), line)
-            targets = [m.group(1) for m in LINK.finditer(line)] + IMG.findall(line)
-            for target in targets:
-                target = target.strip('<>')
+        for start, text in paragraphs(page):
+            text = CODE_SPAN.sub(lambda m: ' ' * len(m.group(0)), text)
+            found = [m for m in LINK.finditer(text)] + [m for m in IMG.finditer(text)]
+            for match in found:
+                target = match.group(1).strip('<>')
+                number = start + text.count('\n', 0, match.start())
                 if not target or re.match(r'^[a-z][a-z0-9+.-]*:', target, re.I):
                     continue
                 checked += 1
