@@ -289,12 +289,16 @@ Practice::Practice(std::string_view store, std::string_view address, std::uint64
         setAside_ = std::string(store);
         message_ = kSetAsideMessage;
     }
+    // No choice named: a set of the defaults, the last one practised if any.
+    const PracticeSet defaults{.seed = drawnSeed};
+    const auto plain = std::ranges::find_if(sets_, [&](const SetState &kept) {
+        return kept.set.cases == defaults.cases && kept.set.problems == defaults.problems
+               && kept.set.decimals == defaults.decimals;
+    });
     if (const std::optional<PracticeSet> set = ReadPracticeAddress(address, drawnSeed))
         Open(*set, false);
-    else if (!sets_.empty())
-        Open(sets_.front().set, false);
     else
-        Open(PracticeSet{.seed = drawnSeed}, false);
+        Open(plain != sets_.end() ? plain->set : defaults, false);
 }
 
 void Practice::Open(PracticeSet set, bool fresh)

@@ -110,8 +110,8 @@ struct PracticeView {
 class Practice {
 public:
     // `address` opens that set where the student left it (at its first
-    // problem the first time); an empty one, the last set practised, or a new
-    // set of the defaults. `drawnSeed` serves a set without a seed; `link`
+    // problem the first time); one that names no choice, a set of the
+    // defaults: the last such set practised, or a new one. `drawnSeed` serves a set without a seed; `link`
     // is the page's address before the "#", for the summary's copy.
     Practice(std::string_view store, std::string_view address, std::uint64_t drawnSeed, std::string link);
 

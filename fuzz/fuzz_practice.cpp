@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     CheckView(practice);
     const std::string kept = practice.Store();
-    const calc::Practice again(kept, "", 1, "https://example.org/practica.html");
+    const calc::Practice again(kept, practice.Address(), 1, "https://example.org/practica.html");
     if (!again.SetAside().empty())
         fuzz::Fail("what is kept reads back", kept);
     // But for a message about this visit (a choice refused, a store set aside).

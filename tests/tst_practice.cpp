@@ -390,14 +390,19 @@ private slots:
         QTest::newRow("no seed: drawn") << "problemas=4" << "semilla=77&casos=LLL,LAL,ALA,LAA,LLA&problemas=4&decimales=2";
         QTest::newRow("out of range: defaults")
             << "semilla=-1&casos=XYZ&problemas=101&decimales=5" << "semilla=77&casos=LLL,LAL,ALA,LAA,LLA&problemas=10&decimales=2";
-        QTest::newRow("nothing: the last set") << "" << "semilla=9&casos=LAA&problemas=2&decimales=1";
-        QTest::newRow("no choice named: the last set") << "#x=1&&=" << "semilla=9&casos=LAA&problemas=2&decimales=1";
+        QTest::newRow("nothing: the set of defaults practised")
+            << "" << "semilla=9&casos=LLL,LAL,ALA,LAA,LLA&problemas=10&decimales=2";
+        QTest::newRow("no choice named: the same") << "#x=1&&=" << "semilla=9&casos=LLL,LAL,ALA,LAA,LLA&problemas=10&decimales=2";
+        QTest::newRow("a set practised since") << "casos=LAA&problemas=2&semilla=9&decimales=1"
+                                               << "semilla=9&casos=LAA&problemas=2&decimales=1";
     }
     void address()
     {
         QFETCH(QString, address);
         QFETCH(QString, opened);
-        const Practice last("", "semilla=9&casos=LAA&problemas=2&decimales=1", 1, "");
+        // A set of the defaults, then another, last.
+        const Practice plain("", "#semilla=9", 1, "");
+        const Practice last(plain.Store(), "semilla=9&casos=LAA&problemas=2&decimales=1", 1, "");
         const Practice practice(last.Store(), address.toStdString(), 77, "");
         QCOMPARE(QString::fromStdString(practice.Address()), opened);
     }
@@ -412,7 +417,7 @@ private slots:
         opened.practice.Check();
         opened.practice.Hint();
         const std::string store = opened.practice.Store();
-        const Practice again(store, "", 5, "");
+        const Practice again(store, opened.practice.Address(), 5, "");
         QCOMPARE(PracticeViewJson(again.View()), PracticeViewJson(opened.practice.View()));
         QVERIFY(again.SetAside().empty());
 
