@@ -112,7 +112,9 @@ public:
     // `address` opens that set where the student left it (at its first
     // problem the first time); an empty one, the last set practised, or a new
     // set of the defaults. `drawnSeed` serves a set without a seed; `link`
-    // is the page's address before the "#", for the summary's copy.
+    // is the page's address before the "#", for the summary's copy, or a
+    // command ending in a space ("sorvani --practicar "), which the address
+    // follows in quotes.
     Practice(std::string_view store, std::string_view address, std::uint64_t drawnSeed, std::string link);
 
     void Type(int box, std::string_view text);
