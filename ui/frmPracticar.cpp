@@ -149,7 +149,7 @@ frmPracticar::frmPracticar(const QString &address, QWidget *parent)
     dataFont.setPointSizeF(dataFont.pointSizeF() * 1.15);
     data_->setFont(dataFont);
     sketch_ = new SvgPicture(statement);
-    sketch_->setMinimumSize(240, 180);
+    sketch_->setMinimumSize(200, 150);
     sketch_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     auto *dataRow = new QHBoxLayout;
     dataRow->addWidget(dataLabel);
@@ -185,7 +185,9 @@ frmPracticar::frmPracticar(const QString &address, QWidget *parent)
     for (int i = 0; i < calc::kPracticeBoxes; ++i) {
         if (i == calc::kPracticeBoxes / 2) {
             secondSet_ = new QLabel(tr("Segundo triángulo"), answers);
-            secondSet_->setFont(headingFont);
+            QFont bold = secondSet_->font();
+            bold.setBold(true);
+            secondSet_->setFont(bold);
             grid->addWidget(secondSet_, i, 0, 1, 3);
         }
         const int row = i < calc::kPracticeBoxes / 2 ? i : i + 1;
@@ -225,7 +227,7 @@ frmPracticar::frmPracticar(const QString &address, QWidget *parent)
         text->setReadOnly(true);
         text->setAccessibleName(name);
         text->setPlaceholderText(placeholder);
-        text->setMinimumHeight(fontMetrics().lineSpacing() * 6);
+        text->setMinimumHeight(fontMetrics().lineSpacing() * 5);
         text->setTabChangesFocus(true);
         return text;
     };
@@ -248,7 +250,7 @@ frmPracticar::frmPracticar(const QString &address, QWidget *parent)
     problemLayout->setContentsMargins(0, 0, 0, 0);
     problemLayout->addWidget(heading_);
     problemLayout->addLayout(middle, 3);
-    problemLayout->addLayout(help, 2);
+    problemLayout->addLayout(help, 1);
 
     // The summary.
     summaryPage_ = new QWidget(content);
@@ -293,11 +295,11 @@ frmPracticar::frmPracticar(const QString &address, QWidget *parent)
         auto *label = new QLabel(name + QLatin1Char(':'), choices);
         auto *box = new TextBox(QString(), choices);
         box->setAccessibleName(name);
-        box->setMinimumWidth(width);
-        box->setMaximumWidth(width * 2);
+        box->setFixedWidth(width);
         label->setBuddy(box);
         row->addWidget(label);
-        row->addWidget(box, 1);
+        row->addWidget(box);
+        row->addSpacing(width / 4);
         return box;
     };
     auto *valuesRow = new QHBoxLayout;
@@ -306,10 +308,11 @@ frmPracticar::frmPracticar(const QString &address, QWidget *parent)
     problems_->setToolTip(tr("De 1 a %1").arg(calc::kPracticeMaxProblems));
     decimals_ = choice(tr("Decimales"), valuesRow, digit * 3 + 16);
     decimals_->setToolTip(tr("De 0 a %1").arg(calc::kPracticeMaxDecimals));
-    seed_ = choice(tr("Semilla"), valuesRow, digit * 20 + 16);
+    seed_ = choice(tr("Semilla"), valuesRow, digit * 21 + 16); // up to 2^64 - 1
     seed_->setPlaceholderText(tr("al azar"));
     seed_->setToolTip(tr("Vacía: se sortea. Con la misma semilla y las mismas opciones salen los mismos problemas."));
     start_ = Button(tr("&Nueva práctica"), tr("Empieza una práctica con estas opciones"), choices);
+    valuesRow->addStretch(1);
     valuesRow->addWidget(start_);
     currentSeed_ = new QLabel(choices);
     currentSeed_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -327,9 +330,15 @@ frmPracticar::frmPracticar(const QString &address, QWidget *parent)
     page->addWidget(choices);
     scroll->setWidget(content);
 
+    // Changed, not only edited: a screen reader or a dictation tool sets the
+    // text whole, and what the box shows is what gets marked.
     for (int i = 0; i < calc::kPracticeBoxes; ++i)
-        connect(boxes_[i], &QLineEdit::textEdited, this, [this, i] { Typed(i); });
-    connect(count_, &QButtonGroup::idClicked, this, &frmPracticar::Chosen);
+        connect(boxes_[i], &QLineEdit::textChanged, this, [this, i] { Typed(i); });
+    // Toggled, not clicked: a screen reader's "Toggle" checks the button without a click.
+    connect(count_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on)
+            Chosen(id);
+    });
     connect(check_, &QPushButton::clicked, this, &frmPracticar::Check);
     connect(hint_, &QPushButton::clicked, this, &frmPracticar::Hint);
     connect(solution_, &QPushButton::clicked, this, &frmPracticar::ShowSolution);
@@ -344,7 +353,7 @@ frmPracticar::frmPracticar(const QString &address, QWidget *parent)
     Show();
     FocusProblem();
     // Roomy where the screen allows; a smaller window scrolls.
-    const QSize size(1000, 760);
+    const QSize size(1000, 800);
     resize(screen() ? size.boundedTo(screen()->availableGeometry().size() * 9 / 10) : size);
 }
 
@@ -489,9 +498,12 @@ void frmPracticar::Show()
     sketch_->setAccessibleName(Text(view.sketchDescription));
 
     countBox_->setVisible(view.asksCount);
-    if (view.count != count_->checkedId())
+    if (view.count != count_->checkedId()) {
+        const QSignalBlocker blocker(count_);
         (view.count >= 0 ? countButtons_[std::size_t(view.count)] : noCount_)->setChecked(true);
+    }
     SetMark(countMark_, countBox_, view.countMark, view.countInvalid);
+    countMark_->setVisible(!view.countMark.empty());
 
     for (std::size_t i = 0; i < view.boxes.size() && i < boxes_.size(); ++i) {
         const calc::PracticeBox &box = view.boxes[i];
@@ -499,13 +511,16 @@ void frmPracticar::Show()
         labels_[i]->setText(name);
         boxes_[i]->setAccessibleName(name);
         boxes_[i]->setPlaceholderText(box.angle ? tr("grados") : QString());
-        if (boxes_[i]->text() != Text(box.text))
+        if (boxes_[i]->text() != Text(box.text)) {
+            const QSignalBlocker blocker(boxes_[i]);
             boxes_[i]->setText(Text(box.text));
+        }
         SetInvalid(boxes_[i], box.invalid);
         SetMark(marks_[i], boxes_[i], box.mark, box.invalid);
-        for (QWidget *w : {static_cast<QWidget *>(labels_[i]), static_cast<QWidget *>(boxes_[i]),
-                           static_cast<QWidget *>(marks_[i])})
-            w->setVisible(box.shown);
+        labels_[i]->setVisible(box.shown);
+        boxes_[i]->setVisible(box.shown);
+        // No empty label in a screen reader's way.
+        marks_[i]->setVisible(box.shown && !box.mark.empty());
     }
     secondSet_->setVisible(view.boxes.size() > boxes_.size() / 2 && view.boxes[boxes_.size() / 2].shown);
 
