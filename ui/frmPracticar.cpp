@@ -260,7 +260,8 @@ frmPracticar::frmPracticar(const QString &address, QWidget *parent)
     table_->setAccessibleName(tr("Resumen"));
     table_->setHorizontalHeaderLabels({tr("Problema"), tr("Caso"), tr("Resultado")});
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setTabKeyNavigation(false);
@@ -481,7 +482,6 @@ void frmPracticar::Show()
             for (int c = 0; c < 3; ++c)
                 table_->setItem(r, c, new QTableWidgetItem(cells[c]));
         }
-        table_->resizeColumnsToContents();
         totals_->setText(Text(view.totals));
         totals_->setAccessibleDescription(totals_->text());
         return;
