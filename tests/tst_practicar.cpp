@@ -130,6 +130,7 @@ private slots:
     void keptWhenClosed();
     void unreadableStore_data();
     void unreadableStore();
+    void unwritableStore();
     void choices_data();
     void choices();
 };
@@ -260,6 +261,17 @@ void TestPracticar::unreadableStore()
     Open();
     QVERIFY(!Named<QLabel>("Mensaje")->isVisible());
     QVERIFY(Status("Corrección").startsWith("Todo correcto"));
+}
+
+// A settings file that cannot be written (a directory in its place, which
+// stops root too) is told, not passed over.
+void TestPracticar::unwritableStore()
+{
+    QFile::remove(settingsDir.filePath("Sorvani/sorvani.conf"));
+    QVERIFY(QDir(settingsDir.path()).mkpath("Sorvani/sorvani.conf"));
+    Open();
+    QVERIFY(QDir(settingsDir.path()).rmdir("Sorvani/sorvani.conf"));
+    QVERIFY2(Status("Mensaje").contains("no se puede guardar"), qPrintable(Status("Mensaje")));
 }
 
 // "Nueva práctica" and the address a link opens: a choice that does not read

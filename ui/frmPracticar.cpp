@@ -360,15 +360,25 @@ frmPracticar::frmPracticar(const QString &address, QWidget *parent)
 
 frmPracticar::~frmPracticar() = default;
 
-void frmPracticar::Keep()
+void frmPracticar::Keep(bool now)
 {
     settings_->setValue(QLatin1String(kStoreKey), Text(practice_.Store()));
+    // A keystroke's store is written at the next turn of the event loop, so
+    // that a burst of them is written once; any other event's at once, to
+    // tell a failure while the student can act on it.
+    if (!now)
+        return;
+    settings_->sync();
+    unkept_ = settings_->status() == QSettings::NoError
+                  ? QString()
+                  : tr("La práctica no se puede guardar en %1: se perderá al cerrar la ventana.")
+                        .arg(settings_->fileName());
 }
 
 void frmPracticar::Typed(int box)
 {
     practice_.Type(box, boxes_[box]->text().toStdString());
-    Keep();
+    Keep(false);
     Show();
 }
 
@@ -465,9 +475,9 @@ void frmPracticar::Show()
     view_ = practice_.View();
     const calc::PracticeView &view = view_;
 
-    QString message = Text(view.message);
-    if (!note_.isEmpty())
-        message = message.isEmpty() ? note_ : message + QLatin1Char(' ') + note_;
+    QStringList messages{Text(view.message), note_, unkept_};
+    messages.removeAll(QString());
+    const QString message = messages.join(QLatin1Char(' '));
     message_->setVisible(!message.isEmpty());
     message_->SetText(message);
     progress_->SetText(Text(view.progress));

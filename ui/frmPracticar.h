@@ -51,8 +51,8 @@ private:
     void CopySummary();
     void CasesTicked();
 
-    // The store into the settings, after every event.
-    void Keep();
+    // The store into the settings, after every event; `now`, written at once.
+    void Keep(bool now = true);
     void Show();
     // The choices of the set being practised, the seed box left empty for a
     // new draw.
@@ -64,6 +64,7 @@ private:
     calc::Practice practice_;
     calc::PracticeView view_;
     QString note_; // about the address handed in, shown with the view's message
+    QString unkept_; // why the store could not be written
 
     StatusLine *message_;
     QWidget *problemPage_, *summaryPage_;
