@@ -108,8 +108,8 @@ frmPracticar::frmPracticar(const QString &address, QWidget *parent)
     if (!practice_.SetAside().empty())
         settings_->setValue(QLatin1String(kSetAsideKey), Text(practice_.SetAside()));
     if (!address.trimmed().isEmpty() && !calc::ReadPracticeAddress(AddressOf(address), 0))
-        note_ = tr("«%1» no nombra ninguna práctica (semilla, casos, problemas, decimales): sigue la última "
-                   "practicada.")
+        note_ = tr("«%1» no nombra ninguna práctica (semilla, casos, problemas, decimales): se abre la última, "
+                   "o una nueva.")
                     .arg(address);
 
     // Everything scrolls in a small window; the widgets are made in reading
