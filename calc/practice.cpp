@@ -64,6 +64,14 @@ std::string CaseList(const std::vector<TriangleCase> &cases)
     return text;
 }
 
+// A page's link takes the address after a "#"; a command line (ending in a
+// space) takes it as one argument, quoted for a shell, since "&" and "#"
+// mean something there. An address has no quote of its own.
+std::string SetLink(const std::string &link, const std::string &address)
+{
+    return link.ends_with(' ') ? link + "'" + address + "'" : link + "#" + address;
+}
+
 // What a check finds.
 struct Marks {
     std::array<std::string, kPracticeBoxes> box;
@@ -301,6 +309,12 @@ Practice::Practice(std::string_view store, std::string_view address, std::uint64
         Open(plain != sets_.end() ? plain->set : defaults, false);
 }
 
+std::string Practice::LastAddress(std::string_view store)
+{
+    Practice kept;
+    return kept.Read(store) && !kept.sets_.empty() ? PracticeAddress(kept.sets_.front().set) : std::string();
+}
+
 void Practice::Open(PracticeSet set, bool fresh)
 {
     const std::string address = PracticeAddress(set);
@@ -479,7 +493,7 @@ PracticeView Practice::View() const
     if (!InProblem()) {
         view.summary = true;
         int counts[3] = {};
-        view.copy = "Sorvani: practicar\nEnlace: " + link_ + "#" + view.address + "\nProblema\tCaso\tResultado\n";
+        view.copy = "Sorvani: practicar\nEnlace: " + SetLink(link_, view.address) + "\nProblema\tCaso\tResultado\n";
         for (int i = 0; i < set.problems; ++i) {
             const ProblemState &state = current.problems[std::size_t(i)];
             const int result = state.firstTry ? 0 : state.solved ? 1 : 2;

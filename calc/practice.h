@@ -111,9 +111,16 @@ class Practice {
 public:
     // `address` opens that set where the student left it (at its first
     // problem the first time); one that names no choice, a set of the
-    // defaults: the last such set practised, or a new one. `drawnSeed` serves a set without a seed; `link`
-    // is the page's address before the "#", for the summary's copy.
+    // defaults: the last such set practised, or a new one. `drawnSeed` serves
+    // a set without a seed; `link` is the page's address before the "#", for
+    // the summary's copy, or a command ending in a space ("sorvani
+    // --practicar "), which the address follows in quotes.
     Practice(std::string_view store, std::string_view address, std::uint64_t drawnSeed, std::string link);
+
+    // The address of the set practised last in a store; empty when there is
+    // none or the store does not read. A window reopened without one goes on
+    // there, as a student who closed it expects.
+    static std::string LastAddress(std::string_view store);
 
     void Type(int box, std::string_view text);
     void Choose(int count); // 0, 1 or 2 triangles
@@ -133,6 +140,7 @@ public:
     const std::string &SetAside() const { return setAside_; }
 
 private:
+    Practice() = default;
     // A problem's answers as typed, those of the last check, and how the
     // student got on.
     struct ProblemState {

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QScrollArea>
 #include <QWidget>
 
 namespace {
@@ -21,6 +22,27 @@ public:
         return state;
     }
     QString text(QAccessible::Text) const override { return QString(); }
+};
+
+// The same, unless it is the surface of a scrolled page of widgets, which
+// are on it. Asked each time: the part may be made before the scroll area
+// has named its surface.
+class ScrollSurface : public DrawnPart {
+public:
+    using DrawnPart::DrawnPart;
+
+    QAccessible::Role role() const override { return Page() ? QAccessible::Pane : DrawnPart::role(); }
+    QAccessible::State state() const override
+    {
+        return Page() ? QAccessibleWidget::state() : DrawnPart::state();
+    }
+
+private:
+    bool Page() const
+    {
+        const auto *area = qobject_cast<const QScrollArea *>(widget()->parentWidget());
+        return area && area->viewport() == widget();
+    }
 };
 
 // A status line: found by its fixed name, read as its text. A label alone
@@ -79,7 +101,7 @@ QAccessibleInterface *Factory(const QString &className, QObject *object)
     // A text area's own surface and the frames its scroll bars sit in: the
     // text is read from the text area, and a frame would be a filler.
     if (className == QLatin1String("QWidget") && qobject_cast<QAbstractScrollArea *>(widget->parentWidget()))
-        return new DrawnPart(widget);
+        return new ScrollSurface(widget);
     if (className == QLatin1String("ExamplePicture") || className == QLatin1String("SvgPicture"))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     // The main menu and the solver windows are plain widgets, which a screen
