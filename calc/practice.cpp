@@ -3,6 +3,7 @@
 #include "generate.h"
 #include "html.h"
 #include "json.h"
+#include "json_read.h"
 #include "marking.h"
 #include "problem_sheet.h"
 #include "resolver.h"
@@ -587,7 +588,7 @@ bool Practice::Read(std::string_view store)
 {
     if (store.size() > kLongestStore)
         return false;
-    const Json json = Json::parse(store, nullptr, false);
+    const Json json = ReadJson(store);
     if (!json.is_object())
         return false;
     const Json *format = Member(json, "formato");

@@ -6,7 +6,7 @@
 source "$(dirname "$0")/common.sh"
 SECONDS_EACH="${1:-20}"
 TARGETS=(fuzz_three_sides fuzz_two_angles_side fuzz_two_sides_angle fuzz_number_text fuzz_worksheet fuzz_general
-         fuzz_generate fuzz_resolver_view)
+         fuzz_generate fuzz_resolver_view fuzz_json_read)
 
 need_packages cmake make clang libclang-rt-dev
 BUILD="$ROOT/build-fuzz"
