@@ -190,9 +190,13 @@ function choices() {
 
 // Opens the practice of the address over the store; a store the module could
 // not read is moved under its own key before the new one takes its place.
-function open(stored) {
+// Following another tab's store writes nothing back until the student acts
+// here: two tabs on two sets would otherwise hand the store to and fro.
+function open(stored, follow = false) {
   noticeFrom = 'open';
   const outputs = practiceOpen({ almacen: stored, direccion: location.hash.slice(1), enlace: link(), semilla: drawnSeed() });
+  if (follow)
+    kept = outputs.almacen;
   if (outputs.apartado) {
     try {
       localStorage.removeItem(KEY);
@@ -266,7 +270,7 @@ window.addEventListener('hashchange', () => {
 // Another tab practised: its store is the newer one.
 window.addEventListener('storage', (changed) => {
   if (view && changed.key === KEY && changed.newValue !== null && changed.newValue !== kept)
-    open(changed.newValue);
+    open(changed.newValue, true);
 });
 
 if (await start(notices.open)) {
