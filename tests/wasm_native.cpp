@@ -4,11 +4,9 @@
 // parted by U+001F, one per line.
 //
 // `wasm_native practice` plays the practice page's calls instead: a line
-// "open S A L D", "event ACTION BOX T" or "start CASES P D S R" followed by
-// its texts of those many bytes (store, address, link, drawn seed; the typed
-// text; Problemas, Decimales, Semilla, drawn seed), as the module's
-// sorvani_practice_* take them. For each it writes "RESULT V S X A" and the
-// view, store, set-aside store and address of those many bytes.
+// "open S A L D", "event ACTION BOX T" or "start CASES P D S R" and then its
+// texts of those sizes (as sorvani_practice_* take them), answered by a line
+// "RESULT V S X A" and the view, store, set-aside store and address.
 #include "practice.h"
 #include "resolver_view.h"
 
@@ -16,7 +14,6 @@
 #include <cstdio>
 #include <iostream>
 #include <optional>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -31,52 +28,46 @@ std::uint64_t Seed(const std::string &text)
 int Practice()
 {
     std::optional<calc::Practice> practice;
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        std::istringstream words(line);
-        std::string kind;
-        words >> kind;
-        std::vector<long long> numbers;
-        for (long long n; words >> n;)
-            numbers.push_back(n);
-        const std::size_t texts = kind == "open" ? 4 : kind == "event" ? 1 : 4;
-        std::vector<std::string> text(texts);
-        for (std::size_t i = 0; i < texts; ++i) {
-            text[i].resize(std::size_t(numbers[numbers.size() - texts + i]));
-            std::cin.read(text[i].data(), std::streamsize(text[i].size()));
+    std::string kind;
+    while (std::cin >> kind) {
+        int action = 0, box = 0;
+        if (kind == "event")
+            std::cin >> action >> box;
+        else if (kind == "start")
+            std::cin >> action;
+        std::array<std::string, 4> texts;
+        std::array<std::size_t, 4> sizes{};
+        const int count = kind == "event" ? 1 : 4;
+        for (int i = 0; i < count; ++i)
+            std::cin >> sizes[std::size_t(i)];
+        std::cin.get();
+        for (int i = 0; i < count; ++i) {
+            texts[std::size_t(i)].resize(sizes[std::size_t(i)]);
+            std::cin.read(texts[std::size_t(i)].data(), std::streamsize(sizes[std::size_t(i)]));
         }
         int result = 0;
         if (kind == "open") {
-            practice.emplace(text[0], text[1], Seed(text[3]), text[2]);
-        } else if (kind == "event") {
-            const int box = int(numbers[1]);
-            switch (numbers[0]) {
-            case 0: practice->Type(box, text[0]); break;
+            practice.emplace(texts[0], texts[1], Seed(texts[3]), texts[2]);
+        } else if (kind == "start") {
+            calc::PracticeChoices choices{{}, texts[0], texts[1], texts[2]};
+            for (std::size_t i = 0; i < choices.cases.size(); ++i)
+                choices.cases[i] = (action >> i) & 1;
+            result = practice->Start(choices, Seed(texts[3]));
+        } else {
+            switch (action) {
+            case 0: practice->Type(box, texts[0]); break;
             case 1: practice->Choose(box); break;
             case 2: practice->Check(); break;
             case 3: practice->Hint(); break;
             case 4: practice->ShowSolution(); break;
-            case 5: practice->Next(); break;
-            default: result = -1;
+            default: practice->Next();
             }
-        } else {
-            calc::PracticeChoices choices;
-            for (std::size_t i = 0; i < choices.cases.size(); ++i)
-                choices.cases[i] = (numbers[0] >> i) & 1;
-            choices.problems = text[0];
-            choices.decimals = text[1];
-            choices.seed = text[2];
-            result = practice->Start(choices, Seed(text[3])) ? 1 : 0;
         }
-        const std::string out[] = {result < 0 ? "" : calc::PracticeViewJson(practice->View()),
-                                   result < 0 ? "" : practice->Store(), result < 0 ? "" : practice->SetAside(),
-                                   result < 0 ? "" : practice->Address()};
-        std::cout << result;
-        for (const std::string &o : out)
-            std::cout << ' ' << o.size();
-        std::cout << '\n';
-        for (const std::string &o : out)
-            std::cout << o;
+        const std::string out[] = {calc::PracticeViewJson(practice->View()), practice->Store(), practice->SetAside(),
+                                   practice->Address()};
+        std::cout << result << ' ' << out[0].size() << ' ' << out[1].size() << ' ' << out[2].size() << ' '
+                  << out[3].size() << '\n'
+                  << out[0] << out[1] << out[2] << out[3];
     }
     return std::cout.flush() ? 0 : 1;
 }
