@@ -343,7 +343,7 @@ try {
   // Answer keys and problem sheets hold a figure per row: fewer rows there.
   const answered = sheets(10, 9000, false, dir) + sheets(20, 500, true, dir);
   const made = generated(dir);
-  const p = practices(150);
+  const p = practices(100);
   // Sessions that never mark all right, set a store aside or reach a summary test too little.
   if (!p.right || !p.setAside || !p.summaries) fail('practice sessions', 'each kind', JSON.stringify(p));
   console.log(`PASS: 100000 views (${solved} solved, ${two} with two triangles) and 100000 worksheet rows ` +

@@ -3,71 +3,54 @@
 // decimals, 0 or 1 for decimal degrees, the triangle shown and the six boxes,
 // parted by U+001F, one per line.
 //
-// `wasm_native practice` plays the practice page's calls instead: a line
-// "open S A L D", "event ACTION BOX T" or "start CASES P D S R" and then its
-// texts of those sizes (as sorvani_practice_* take them), answered by a line
-// "RESULT V S X A" and the view, store, set-aside store and address.
-#include "practice.h"
+// `wasm_native practice` plays the practice page's calls through the web
+// module's own C interface, built natively: a line "open S A L D", "event
+// ACTION BOX T" or "start CASES P D S R" and then its texts of those sizes,
+// answered by a line "RESULT V S X A" and the view, store, set-aside store
+// and address.
 #include "resolver_view.h"
 
-#include <charconv>
 #include <cstdio>
 #include <iostream>
-#include <optional>
+#include <sstream>
 #include <string>
+#include <vector>
+
+extern "C" {
+char *sorvani_input(std::size_t size);
+const char *sorvani_output(int index);
+std::size_t sorvani_output_size(int index);
+void sorvani_practice_open(std::size_t, std::size_t, std::size_t, std::size_t);
+int sorvani_practice_event(int action, int box, std::size_t textSize);
+int sorvani_practice_start(int cases, std::size_t, std::size_t, std::size_t, std::size_t);
+}
 
 namespace {
 
-std::uint64_t Seed(const std::string &text)
-{
-    std::uint64_t seed = 0;
-    std::from_chars(text.data(), text.data() + text.size(), seed);
-    return seed;
-}
-
 int Practice()
 {
-    std::optional<calc::Practice> practice;
-    std::string kind;
-    while (std::cin >> kind) {
-        int action = 0, box = 0;
-        if (kind == "event")
-            std::cin >> action >> box;
-        else if (kind == "start")
-            std::cin >> action;
-        std::array<std::string, 4> texts;
-        std::array<std::size_t, 4> sizes{};
-        const int count = kind == "event" ? 1 : 4;
-        for (int i = 0; i < count; ++i)
-            std::cin >> sizes[std::size_t(i)];
-        std::cin.get();
-        for (int i = 0; i < count; ++i) {
-            texts[std::size_t(i)].resize(sizes[std::size_t(i)]);
-            std::cin.read(texts[std::size_t(i)].data(), std::streamsize(sizes[std::size_t(i)]));
-        }
-        int result = 0;
-        if (kind == "open") {
-            practice.emplace(texts[0], texts[1], Seed(texts[3]), texts[2]);
-        } else if (kind == "start") {
-            calc::PracticeChoices choices{{}, texts[0], texts[1], texts[2]};
-            for (std::size_t i = 0; i < choices.cases.size(); ++i)
-                choices.cases[i] = (action >> i) & 1;
-            result = practice->Start(choices, Seed(texts[3]));
-        } else {
-            switch (action) {
-            case 0: practice->Type(box, texts[0]); break;
-            case 1: practice->Choose(box); break;
-            case 2: practice->Check(); break;
-            case 3: practice->Hint(); break;
-            case 4: practice->ShowSolution(); break;
-            default: practice->Next();
-            }
-        }
-        const std::string out[] = {calc::PracticeViewJson(practice->View()), practice->Store(), practice->SetAside(),
-                                   practice->Address()};
-        std::cout << result << ' ' << out[0].size() << ' ' << out[1].size() << ' ' << out[2].size() << ' '
-                  << out[3].size() << '\n'
-                  << out[0] << out[1] << out[2] << out[3];
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        std::istringstream words(line);
+        std::string kind;
+        std::vector<std::size_t> n;
+        words >> kind;
+        for (std::size_t x; words >> x;)
+            n.push_back(x);
+        const std::size_t texts = kind == "event" ? 1 : 4, total = n.size() - texts;
+        std::size_t size = 0;
+        for (std::size_t i = total; i < n.size(); ++i)
+            size += n[i];
+        std::cin.read(sorvani_input(size), std::streamsize(size));
+        const int result = kind == "open"    ? (sorvani_practice_open(n[0], n[1], n[2], n[3]), 0)
+                           : kind == "event" ? sorvani_practice_event(int(n[0]), int(n[1]), n[2])
+                                             : sorvani_practice_start(int(n[0]), n[1], n[2], n[3], n[4]);
+        std::cout << result;
+        for (int i = 0; i < 4; ++i)
+            std::cout << ' ' << sorvani_output_size(i);
+        std::cout << '\n';
+        for (int i = 0; i < 4; ++i)
+            std::cout.write(sorvani_output(i), std::streamsize(sorvani_output_size(i)));
     }
     return std::cout.flush() ? 0 : 1;
 }

@@ -17,7 +17,11 @@
 #include <string_view>
 #include <vector>
 
+#ifdef __wasm__
 #define SORVANI_EXPORT(name) extern "C" __attribute__((export_name(#name)))
+#else // tst_wasm's native half calls the same interface
+#define SORVANI_EXPORT(name) extern "C"
+#endif
 
 namespace {
 
