@@ -210,23 +210,27 @@ function open(stored, follow = false) {
   choices();
 }
 
-function event(action, box, typed) {
+function act(action, box, typed) {
   if (view)
     show(practiceEvent(action, box, typed));
 }
 
-boxes.forEach(({ input }, i) => input.addEventListener('input', () => event(ACCION.escribir, i, input.value)));
-radios.forEach((radio, i) => radio.addEventListener('change', () => event(ACCION.elegir, i)));
-buttons.check.addEventListener('click', () => event(ACCION.comprobar));
+boxes.forEach(({ input }, i) => input.addEventListener('input', () => act(ACCION.escribir, i, input.value)));
+radios.forEach((radio, i) => radio.addEventListener('change', () => act(ACCION.elegir, i)));
+buttons.check.addEventListener('click', () => act(ACCION.comprobar));
 buttons.hint.addEventListener('click', () => {
-  event(ACCION.pista);
+  act(ACCION.pista);
   // The button no longer works: focus to the hint it gave last.
   if (buttons.hint.disabled)
     hints.lastElementChild?.querySelector('pre').focus();
 });
-buttons.solution.addEventListener('click', () => event(ACCION.solucion));
+buttons.solution.addEventListener('click', () => {
+  act(ACCION.solucion);
+  // Asked for: read out now.
+  solution.focus();
+});
 buttons.next.addEventListener('click', () => {
-  event(ACCION.siguiente);
+  act(ACCION.siguiente);
   // A screen reader says which problem, or the summary, comes now.
   (view.resumen ? $('resumen-t') : heading).focus();
 });
