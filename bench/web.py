@@ -7,6 +7,9 @@
   keystroke one input event in a solved page, its handler's own work, with
             boxes, status and working updated when it returns: median < 2 ms
   worksheet 1,000 rows answered, with answer key and problem sheet: < 1 s
+  practice  a practice link (practica.html#semilla=…) until its first problem is shown,
+            first and later visit: < 300 ms; "Comprobar", its click handler's own work
+            (marking, the view, the store kept) with every mark shown when it returns: median < 2 ms
 
     bench/web.py [SITE]     (SITE: build-web/site by default; scripts/web.sh --build makes it)
 """
@@ -51,17 +54,20 @@ def ready(driver):
     raise TimeoutError('the page did not get ready')
 
 
-def link(site, driver):
-    """A first visit (no cache, no worker, the browser already running) and a later one."""
+PRACTICE = 'practica.html#semilla=2026&casos=LLL,LAL,ALA,LAA,LLA&problemas=10&decimales=2'
+
+
+def link(site, driver, path='index.html#a=4&c=5&A=40', shown='return document.getElementById("p1").value'):
+    """A first visit (no cache, no worker, no stored practice, the browser already running) and a later one."""
     first, later = [], []
-    url = site.url + 'index.html#a=4&c=5&A=40'
+    url = site.url + path
     for _ in range(RUNS):
         driver.execute_cdp_cmd('Storage.clearDataForOrigin', {'origin': site.url.rstrip('/'), 'storageTypes': 'all'})
         driver.execute_cdp_cmd('Network.clearBrowserCache', {})
         driver.get('about:blank')
         driver.get(url)
         first.append(ready(driver))
-        assert driver.execute_script('return document.getElementById("p1").value') != ''
+        assert driver.execute_script(shown) != ''
         driver.execute_async_script('navigator.serviceWorker.ready.then(arguments[arguments.length - 1])')
         driver.get('about:blank')
         driver.get(url)
@@ -90,6 +96,30 @@ def keystroke(site, driver):
     driver.get(site.url + 'index.html#a=4&c=5&A=40')
     ready(driver)
     return driver.execute_script(KEYSTROKES)
+
+
+CHECKS = '''
+const box = document.getElementById('r0'), mark = document.getElementById('m0');
+const button = document.getElementById('comprobar');
+const times = [];
+for (let i = 0; i < 1000; ++i) {
+  box.value = i % 2 ? '5' : 'x';
+  box.dispatchEvent(new InputEvent('input', { bubbles: true, inputType: 'insertText' }));
+  const start = performance.now();
+  button.dispatchEvent(new MouseEvent('click', { bubbles: true }));
+  times.push(performance.now() - start);
+  // Marked when the event returns: an unreadable answer one way, a number the other.
+  if ((mark.textContent === 'No se puede leer') !== (i % 2 === 0)) throw new Error('not marked within the click');
+}
+times.sort((x, y) => x - y);
+return [times[times.length >> 1], times[Math.floor(times.length * 0.95)]];
+'''
+
+
+def check(site, driver):
+    driver.get(site.url + PRACTICE)
+    ready(driver)
+    return driver.execute_script(CHECKS)
 
 
 def worksheet(site, driver):
@@ -131,6 +161,10 @@ def main():
         print(f'Link to solved page, median of {RUNS}: first visit {first:.0f} ms, later visit {later:.0f} ms (goal < 300 ms)')
         median, p95 = keystroke(site, driver)
         print(f'Keystroke, input event to updated page, 1000 events: median {median:.3f} ms, 95th percentile {p95:.3f} ms (goal < 2 ms)')
+        first, later = link(site, driver, PRACTICE, 'return document.getElementById("titulo").textContent')
+        print(f'Practice link to its first problem, median of {RUNS}: first visit {first:.0f} ms, later visit {later:.0f} ms (goal < 300 ms)')
+        median, p95 = check(site, driver)
+        print(f'Comprobar, click to every mark shown, 1000 clicks: median {median:.3f} ms, 95th percentile {p95:.3f} ms (goal < 2 ms)')
         print(f'Worksheet of 1,000 rows with answer key and problem sheet, median of {RUNS}: {worksheet(site, driver):.0f} ms (goal < 1000 ms)')
     finally:
         driver.quit()

@@ -610,7 +610,8 @@ bool Practice::Read(std::string_view store)
         return false;
     const Json *format = Member(json, "formato");
     const Json *sets = Member(json, "practicas");
-    if (!format || !format->is_string() || format->get_ref<const std::string &>() != kStoreFormat || !sets || !sets->is_array() || sets->size() > kKeptSets)
+    if (!format || !format->is_string() || format->get_ref<const std::string &>() != kStoreFormat || !sets
+        || !sets->is_array() || sets->size() > kKeptSets)
         return false;
     for (const Json &kept : *sets) {
         if (!kept.is_object())

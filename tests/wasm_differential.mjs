@@ -5,8 +5,11 @@
 // --lote (CSV, answer key, problem sheet, messages, exit status). Every
 // output must be the same, byte for byte. Then fresh sheets against
 // `sorvani-calc generar` (sheet, answer key, problem sheet; a wrong use's
-// message). What the view says against what `sorvani-calc resolver` prints,
-// tst_web checks in the browser for every row of GeneralCases.h.
+// message), and the practice page's calls (view, store, set-aside store,
+// address) over random sessions: answers right, at the tolerance's edges,
+// known mistakes, hostile text, links of every kind and broken stores. What
+// the view says against what `sorvani-calc resolver` prints, tst_web checks
+// in the browser for every row of GeneralCases.h.
 //   node wasm_differential.mjs SITE WASM_NATIVE SORVANI_CALC
 import { spawn, spawnSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
@@ -229,6 +232,110 @@ function generated(dir) {
   return made;
 }
 
+
+// The exact values of a practice problem's parts, from the resolver view of
+// its data: { 'Lado b': [first, second], 'Área': [...] }, none without a triangle.
+const NAMES = ['Lado a', 'Lado b', 'Lado c', 'Ángulo A', 'Ángulo B', 'Ángulo C'];
+function exactValues(data) {
+  const partes = ['', '', '', '', '', ''];
+  for (const [letter, value] of data.map((datum) => datum.split(' = '))) partes['abcABC'.indexOf(letter)] = value.replace('°', '');
+  const values = {};
+  for (const solucion of [0, 1]) {
+    const view = sorvani.resolver({ partes, decimales: 10, grados: 'decimal', solucion });
+    if (!view.resuelto) break;
+    view.cajas.forEach(({ texto }, i) => (values[NAMES[i]] ??= []).push(parseFloat(texto)));
+    (values['Área'] ??= []).push(parseFloat(view.resultados.area));
+  }
+  return values;
+}
+
+// An answer as a student might type it: right (for the triangle `which`, of
+// two), at either side of the tolerance's edge, a known mistake, or junk.
+function answerText(box, values, decimals, which, exact = false) {
+  const both = values[box.nombre.replace(' (2)', '')], x = both?.at(which);
+  if (x === undefined || (!exact && below(8) === 0)) return pick([...kJunk, 'x'.repeat(300), '1'.repeat(199) + 'ñ']);
+  const tolerance = Math.max(10 ** -decimals, 0.001 * Math.abs(x));
+  const value = exact ? x : pick([x, x + 0.999 * tolerance, x - 0.999 * tolerance, x + 1.001 * tolerance,
+    x - 1.001 * tolerance, (x * Math.PI) / 180, 180 - x, both.at(-1 - which), x * 1.5]);
+  return box.angulo ? angleText(value, true) : numberText(value, true);
+}
+
+// A store a user or another version might leave: cut short, a value changed, or no practice at all.
+const HOSTILE = '<img src=x onerror=alert(1)>';
+const brokenStore = (store) => pick([store.slice(0, below(store.length)), store.replace('sorvani-practica 1', 'sorvani-practica 2'),
+  store.replace(/"(actual|racha|intentos|pistas|cuantos|n)":\d+/, (_, key) => `"${key}":${pick(['-1', '999', '1.5', '"2"', 'null'])}`),
+  store.replace(/"respuestas":\["/, `"respuestas":["${'9'.repeat(201)}`), store.replace(/problemas=\d+/, 'problemas=007'),
+  '{', '[]', 'null', '{"formato":"sorvani-practica 1","practicas":{}}', '['.repeat(20000), '['.repeat(30) + ']'.repeat(30), HOSTILE]);
+const addresses = () => [
+  '', `semilla=${below(1e6)}&casos=${['LLL', 'LAL', 'ALA', 'LAA', 'LLA'].filter(() => below(2)).join(',') || 'LLA'}&problemas=${1 + below(12)}&decimales=${below(5)}`,
+  `#semilla=${below(100)}`, 'casos=LLL%2CLLA&problemas=3', 'semilla=1%32&problemas=2&decimales=0', 'foo=1&bar',
+  `semilla=${HOSTILE}&casos=AAA&problemas=0&decimales=9`, 'semilla=18446744073709551615&casos=lla,LLA&problemas=100',
+  `semilla=${below(50)}&casos=LLA&problemas=4&decimales=${below(5)}`];
+
+// Random sessions through the module, each call kept as the native build's
+// script takes it, then played there and compared output by output.
+function practices(sessions) {
+  const script = [], got = [];
+  let out, store = '', right = 0, setAside = 0, summaries = 0;
+  const call = (kind, numbers, texts, f) => {
+    out = f();
+    const bytes = texts.map((t) => Buffer.from(String(t)));
+    script.push(Buffer.from(`${kind} ${[...numbers, ...bytes.map((b) => b.length)].join(' ')}\n`), ...bytes);
+    got.push({ what: `${kind} ${numbers} ${JSON.stringify(texts).slice(0, 200)}`, result: out.empezada === undefined ? 0 : +out.empezada,
+      outputs: [JSON.stringify(out.vista), out.almacen, out.apartado, out.direccion] });
+  };
+  for (let n = 0; n < sessions; n++) {
+    const opened = [below(5) === 0 ? brokenStore(store) : below(8) === 0 ? '' : store, pick(addresses()),
+      pick(['https://example.org/practica.html', `http://x/${HOSTILE}`, '']), pick([String(below(1e9)), '18446744073709551615', '', '-3'])];
+    call('open', [], opened, () => sorvani.practiceOpen({ almacen: opened[0], direccion: opened[1], enlace: opened[2], semilla: opened[3] }));
+    setAside += out.apartado !== '';
+    let values = {}, problem = -1;
+    for (let e = 0; e < 40; e++) {
+      const view = out.vista;
+      if (view.numero !== problem) [problem, values] = [view.numero, view.resumen ? {} : exactValues(view.datos)];
+      const decimals = Number(view.opciones.decimales), count = values['Área']?.length ?? 0;
+      const action = view.resumen ? pick([0, 2, 5, 6]) : pick([0, 0, 0, 0, 0, 1, 2, 2, 3, 4, 5, 5, 6, 7, 7]);
+      if (action === 6) {
+        const choices = { casos: [0, 1, 2, 3, 4].map(() => below(3) > 0), problemas: pick(['3', '1', '0', '101', ' 7 ', 'x']),
+          decimales: pick(['0', '2', '4', '5', '-1']), semilla: pick(['', '2026', '-1', HOSTILE, '18446744073709551616']) };
+        const drawn = String(below(1e9));
+        call('start', [choices.casos.reduce((mask, on, i) => mask | (on << i), 0)],
+          [choices.problemas, choices.decimales, choices.semilla, drawn], () => sorvani.practiceStart(choices, drawn));
+      } else if (action === 7) {
+        // All right: the count, then every box, two triangles now and then in the other order.
+        const swap = count === 2 && below(2);
+        const events = [[1, count, ''], ...view.casillas.map((box, i) => [0, i, values[box.nombre.replace(' (2)', '')]
+          ? answerText(box, values, decimals, (i >= 4) !== swap ? -1 : 0, true) : '']), [2, 0, '']];
+        for (const [a, b, t] of events) call('event', [a, b], [t], () => sorvani.practiceEvent(a, b, t));
+        right += out.vista.correccion.startsWith('Todo correcto');
+      } else {
+        const shown = view.casillas.flatMap((box, i) => (box.visible ? [i] : []));
+        const box = action === 0 ? (below(12) === 0 ? pick([-1, 8]) : pick(shown.length ? shown : [0]))
+          : pick([0, 1, 2, count, -1, 3]);
+        const text = action === 0 && view.casillas[box] && !view.resumen
+          ? answerText(view.casillas[box], values, decimals, box >= 4 ? -1 : 0) : action === 0 ? '5' : '';
+        call('event', [action, box], [text], () => sorvani.practiceEvent(action, box, text));
+      }
+      summaries += out.vista.resumen && !view.resumen;
+    }
+    store = out.almacen;
+  }
+  const run = spawnSync(native, ['practice'], { input: Buffer.concat(script), maxBuffer: 1 << 30 });
+  let at = 0;
+  for (const [index, { what, result, outputs }] of got.entries()) {
+    const end = run.stdout.indexOf(10, at);
+    const [status, ...sizes] = run.stdout.subarray(at, end).toString().split(' ').map(Number);
+    at = end + 1;
+    if (status !== result) fail(`practice call ${index} (${what}): result`, String(status), String(result));
+    ['view', 'store', 'set-aside store', 'address'].forEach((name, i) => {
+      const text = run.stdout.subarray(at, (at += sizes[i])).toString();
+      if (text !== outputs[i]) fail(`practice call ${index} (${what}): ${name}`, text, outputs[i]);
+    });
+  }
+  if (run.status !== 0 || at !== run.stdout.length) fail('practice', `${got.length} calls played`, run.stderr.toString());
+  return { calls: got.length, right, setAside, summaries };
+}
+
 const started = Date.now();
 const { solved, two } = await views(100000);
 const dir = mkdtempSync(join(tmpdir(), 'tst_wasm-'));
@@ -236,8 +343,13 @@ try {
   // Answer keys and problem sheets hold a figure per row: fewer rows there.
   const answered = sheets(10, 9000, false, dir) + sheets(20, 500, true, dir);
   const made = generated(dir);
+  const p = practices(100);
+  // Sessions that never mark all right, set a store aside or reach a summary test too little.
+  if (!p.right || !p.setAside || !p.summaries) fail('practice sessions', 'each kind', JSON.stringify(p));
   console.log(`PASS: 100000 views (${solved} solved, ${two} with two triangles) and 100000 worksheet rows ` +
-    `(${answered} answered) and ${made} generated sheets alike, in ${((Date.now() - started) / 1000).toFixed(1)} s`);
+    `(${answered} answered) and ${made} generated sheets alike, and ${p.calls} practice calls (${p.right} checks ` +
+    `all right, ${p.setAside} stores set aside, ${p.summaries} summaries), in ` +
+    `${((Date.now() - started) / 1000).toFixed(1)} s`);
 } finally {
   rmSync(dir, { recursive: true, force: true });
 }

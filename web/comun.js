@@ -1,4 +1,4 @@
-// What both pages share: loading the module, the offline worker and saving a
+// What every page shares: loading the module, the offline worker and saving a
 // file made in the page.
 import { load } from './sorvani.js';
 

@@ -149,3 +149,53 @@ export function generate(options = {}) {
     salida,
   };
 }
+
+// The practice page: one practice, held by the module while the page is open.
+// Each call returns { vista: the view (calc::PracticeViewJson: direccion,
+// mensaje, opciones, progreso, resumen, numero, total, titulo, caso, datos,
+// croquis, descripcion, pregunta, casillas, correccion, pistas, masPistas,
+// solucion, filas, totales, copia), almacen: the store to keep, apartado: a
+// kept store that could not be read ('' when it read), direccion: the address
+// to write after "#" }.
+function practiceOutputs() {
+  return { vista: JSON.parse(outputText(0)), almacen: outputText(1), apartado: outputText(2), direccion: outputText(3) };
+}
+
+// Opens the practice of `direccion` (the address after "#"; '' for the last
+// one practised) over the kept store `almacen`; `enlace` is the page's address
+// before "#", for the summary's copy; `semilla` a seed drawn by the page in
+// decimal, for an address without one.
+export function practiceOpen({ almacen = '', direccion = '', enlace = '', semilla = '' } = {}) {
+  const texts = [almacen, direccion, enlace, semilla].map((text) => encoder.encode(String(text)));
+  writeInput(texts);
+  module().sorvani_practice_open(...texts.map((text) => text.length));
+  return practiceOutputs();
+}
+
+// What the student did, as practiceEvent takes it.
+export const ACCION = Object.freeze({ escribir: 0, elegir: 1, comprobar: 2, pista: 3, solucion: 4, siguiente: 5 });
+
+// escribir: `texto` typed into box `casilla` (0 to 7, as the view's casillas);
+// elegir: `casilla` triangles (0, 1 or 2); the others take neither.
+export function practiceEvent(accion, casilla = 0, texto = '') {
+  const text = encoder.encode(String(texto));
+  writeInput([text]);
+  if (module().sorvani_practice_event(accion, casilla, text.length) !== 0)
+    throw new Error(`acción de práctica desconocida o práctica sin abrir: ${accion}`);
+  return practiceOutputs();
+}
+
+// "Nueva práctica" of the choices as typed: { casos: five booleans in the
+// order LLL, LAL, ALA, LAA, LLA, problemas, decimales, semilla ('' for
+// `sorteada`, a seed drawn by the page in decimal) }. Adds empezada: false
+// when a choice does not read (the view's mensaje says which).
+export function practiceStart(opciones, sorteada = '') {
+  const texts = [opciones.problemas, opciones.decimales, opciones.semilla, sorteada]
+    .map((text) => encoder.encode(String(text ?? '')));
+  writeInput(texts);
+  const cases = (opciones.casos ?? []).reduce((mask, on, i) => mask | (on ? 1 << i : 0), 0);
+  const started = module().sorvani_practice_start(cases, ...texts.map((text) => text.length));
+  if (started < 0)
+    throw new Error('práctica sin abrir');
+  return { ...practiceOutputs(), empezada: started === 1 };
+}

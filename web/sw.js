@@ -1,9 +1,9 @@
-// Keeps the whole site, so after one visit both pages open and solve with no
+// Keeps the whole site, so after one visit every page opens and works with no
 // server. A new version gets a new cache and the old one is dropped: the build
 // names the version after the site's contents, so no release can forget it.
 const VERSION = 'sorvani-web-dev';
 const SITE = [
-  './', 'index.html', 'hoja.html', 'app.css', 'resolver.js', 'hoja.js', 'comun.js',
+  './', 'index.html', 'hoja.html', 'practica.html', 'app.css', 'resolver.js', 'hoja.js', 'practica.js', 'comun.js',
   'sorvani.js', 'sorvani.wasm', 'manifest.webmanifest',
   'icono-192.png', 'icono-512.png', 'icono-maskable-512.png',
 ];

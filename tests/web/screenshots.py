@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The README's pictures of the web app, in headless Chromium: the ambiguous
 case at desktop size, and on a phone (360 × 640 CSS px) its first screen and
-its figure.   tests/web/screenshots.py [SITE] [DOCS]"""
+its figure; and for docs/web.md, the practice page on a phone with a problem
+marked.   tests/web/screenshots.py [SITE] [DOCS]"""
 
 import os
 import sys
@@ -22,6 +23,18 @@ try:
         if scroll:
             driver.execute_script('document.getElementById(arguments[0]).scrollIntoView()', scroll)
         driver.save_screenshot(os.path.join(docs, name + '.png'))
+    # A first problem answered, one angle in radians, and checked.
+    phone(driver)
+    driver.get(site.url + 'practica.html#semilla=2026&casos=LLL,LAL,ALA,LAA,LLA&problemas=10&decimales=2')
+    driver.execute_script('localStorage.clear()')
+    driver.refresh()
+    while driver.execute_script('return !("listo" in document.documentElement.dataset)'):
+        time.sleep(0.05)
+    for box, text in (('r0', '1.36'), ('r1', '71 36 30.65'), ('r2', '30,27')):
+        driver.find_element('id', box).send_keys(text)
+    driver.find_element('id', 'comprobar').click()
+    driver.execute_script('document.getElementById("titulo").scrollIntoView()')
+    driver.save_screenshot(os.path.join(docs, 'web-practica.png'))
 finally:
     driver.quit()
     site.stop()

@@ -9,6 +9,7 @@ browser, its driver, selenium or the built site is missing."""
 import argparse
 import base64
 import json
+import math
 import os
 import re
 import shutil
@@ -262,20 +263,25 @@ def test_link(page, args, axe):
     page.wait(lambda: page.d.title == 'Sorvani: hoja de ejercicios')
 
 
+def fits_phone(page, where):
+    """On a phone's screen: every box and button a fingertip wide, nothing to scroll sideways."""
+    small = page.d.execute_script('''
+        const small = [];
+        for (const e of document.querySelectorAll('input:not([type=radio]), select, button')) {
+          const r = e.getBoundingClientRect();
+          if (r.width && (r.width < 44 || r.height < 44)) small.push(e.id + ' ' + r.width + 'x' + r.height);
+        }
+        return small;''')
+    check(not small, f'{where}: boxes or buttons under 44 px: {small}')
+    width = page.d.execute_script('return document.documentElement.scrollWidth')
+    check(width <= 360, f'{where}: scrolls sideways ({width} px)')
+
+
 def test_phone_and_print(page, args, axe):
     phone(page.d)
     for path in ('index.html#a=4&c=5&A=40', 'hoja.html'):
         page.open(path)
-        small = page.d.execute_script('''
-            const small = [];
-            for (const e of document.querySelectorAll('input:not([type=radio]), select, button')) {
-              const r = e.getBoundingClientRect();
-              if (r.width && (r.width < 44 || r.height < 44)) small.push(e.id + ' ' + r.width + 'x' + r.height);
-            }
-            return small;''')
-        check(not small, f'{path}: boxes or buttons under 44 px: {small}')
-        width = page.d.execute_script('return document.documentElement.scrollWidth')
-        check(width <= 360, f'{path}: scrolls sideways ({width} px)')
+        fits_phone(page, path)
     page.open('index.html#a=4&c=5&A=40')
     figure, lefts = page.d.execute_script('''
         return [document.querySelector('#figura svg').getBoundingClientRect().right,
@@ -408,6 +414,155 @@ def test_generate(page, args, axe, downloads):
     check(download(page, made[0], os.path.join(downloads, 'ejercicios.csv')) == first, 'the shown seed gave another sheet')
 
 
+PRACTICE = 'semilla=2026&casos=LLL,LAL,ALA,LAA,LLA&problemas=10&decimales=2'
+practised = {}  # what test_practice left, for test_offline to find again
+SUMMARY = '[...document.querySelectorAll("tbody tr")].map((r) => [...r.cells].map((c) => c.textContent))'
+
+
+def accessible(page):
+    """The browser's own accessibility tree: name -> (role, description, invalid)."""
+    found = {}
+    for node in page.d.execute_cdp_cmd('Accessibility.getFullAXTree', {})['nodes']:
+        props = {p['name']: p['value'].get('value') for p in node.get('properties', [])}
+        found.setdefault(node.get('name', {}).get('value'), (node.get('role', {}).get('value'),
+                         node.get('description', {}).get('value', ''), props.get('invalid') == 'true'))
+    return found
+
+
+def student_answer(label, values, turn):
+    """As a student types it: a point or a comma, an angle also in degrees, minutes and seconds."""
+    decimal, dms = values[label]
+    d, m, s = re.findall(r'[\d.]+', dms) if dms else ('', '', '')
+    forms = ([decimal.rstrip('°'), f'{d}°{m}′{s}″', f'{d} {m} {s}', decimal.rstrip('°').replace('.', ','), f'{d}:{m}:{s}']
+             if label.startswith('Ángulo') else [decimal, decimal.replace('.', ',')])
+    return forms[turn % len(forms)]
+
+
+def test_practice(page, args, axe):
+    """A student on a phone: a kept practice that no longer reads, a new one, then a teacher's link."""
+    from selenium.webdriver.common.keys import Keys
+    phone(page.d)
+    run = lambda script, *a: page.d.execute_script('return ' + script, *a)
+    heading = lambda: run('[...document.querySelectorAll("main h2")].find((h) => h.offsetParent).textContent')
+    say = lambda name: run('document.querySelector(`[role=status][aria-label="${arguments[0]}"]`).textContent', name)
+    focused = lambda: run('document.activeElement.textContent.trim()')
+    asked_boxes = lambda: run('[...document.querySelectorAll(".casilla:not([hidden]) label")].map((l) => l.textContent)')
+    press = lambda name: page.button(name).click()
+
+    def answer(name, text):
+        page.box(name).send_keys(Keys.CONTROL, 'a', Keys.NULL, Keys.BACKSPACE, *([text] if text else []))
+
+    # A kept practice cut short: kept apart, said so, and a working page.
+    page.open('practica.html')
+    broken = '{"formato":"sorvani-practica 1","practicas":[{"direccion":"semilla=1&casos=L'
+    run('localStorage.setItem("sorvani-practica", arguments[0])', broken)
+    page.open('practica.html')
+    press('Comprobar')
+    check(page.d.find_element('id', 'aviso').text.startswith('La práctica guardada no se pudo leer')
+          and run('localStorage.getItem("sorvani-practica-apartada")') == broken
+          and heading() == 'Problema 1 de 10' and ' de ' in say('Corrección'), 'broken store: no message or no page')
+    # Nueva práctica: the cases ticked, an empty seed drawn; a choice that does not read is said.
+    run('[...document.querySelectorAll("input[name=casos]")].forEach((b, i) => b.checked !== (i === 3) && b.click())')
+    answer('Problemas', '0')
+    press('Nueva práctica')
+    check('«0»' in page.d.find_element('id', 'mensaje').text, 'Problemas 0 not refused')
+    answer('Problemas', '3')
+    answer('Semilla', '')
+    press('Nueva práctica')
+    address = f'semilla={page.value("Semilla")}&casos=LAA&problemas=3&decimales=2'
+    check(page.d.current_url.endswith('#' + address) and focused() == 'Problema 1 de 3', f'new practice {address!r}')
+
+    # The teacher's link, pasted into the page: the first five problems, one of each case.
+    page.d.get(page.site.url + 'practica.html#' + PRACTICE)
+    page.wait(lambda: heading() == 'Problema 1 de 10')
+    page.axe(axe, 'practice, new')
+    fits_phone(page, 'practice, new')
+    rows = [line.split(';')[1:] for line in native(args.calc, '--semilla', '2026', '--casos', 'LLL,LAL,ALA,LAA,LLA',
+                                                   'generar', '10').stdout.splitlines()]
+    results, swapped = [], False
+    for k, data in enumerate(rows):
+        given = dict(pair.split('=') for pair in data)
+        typed = [given.get(part) for part in PARTS]
+        expected = native_view(args.calc, typed, 2, steps=True)
+        case = expected['status'][:3]
+        if k >= 5:
+            results.append([str(k + 1), case, 'sin resolver'])
+            continue
+        where = f'problem {k + 1} ({";".join(data)})'
+        shown = run('[...document.querySelectorAll("[aria-label=Datos] li")].map((l) => l.textContent)')
+        asked = [n for n, t in zip(NAMES, typed) if t is None] + ['Área']
+        check(heading() == f'Problema {k + 1} de 10' and asked_boxes() == asked
+              and shown == [f'{p} = {v}' + '°' * (p in 'ABC') for p, v in given.items()], f'{where}: shows {shown}')
+        values = [t['values'] for t in expected['triangles']]
+        if k == 0:
+            # A diagnosis, an unreadable answer, a right one and none: as text, description and aria-invalid.
+            radians = math.radians(float(values[0][asked[0]][0].rstrip('°')))
+            for name, text in zip(asked, (f'{radians:.2f}', HOSTILE, student_answer(asked[2], values[0], 1), '')):
+                answer(name, text)
+            press('Comprobar')
+            tree = accessible(page)
+            for name, mark, invalid in zip(asked, ('radianes', 'No se puede leer', 'Correcto', 'Sin respuesta'),
+                                           (True, True, False, False)):
+                seen = page.box(name).find_element('xpath', '..').find_element('class name', 'marca').text
+                check(mark in seen and tree[name][1:] == (seen, invalid), f'{where}: {name} {seen!r} {tree[name]}')
+            check(say('Corrección') == '1 de 4 correctas' and focused() == 'Comprobar', f'{where}: {say("Corrección")}')
+            check(run('document.querySelectorAll("main img").length') == 0, 'typed markup became an element')
+            check(tree.get(run('croquis.getAttribute("aria-label")'), ('',))[0] == 'image', 'the sketch is no image')
+            page.axe(axe, 'practice, marked')
+            fits_phone(page, 'practice, marked')
+        if k == 1:
+            # Each hint the next step of the working, word for word; then the solution as sorvani-calc prints it.
+            steps = re.split(r'\n(?=\d+\. )', expected['triangles'][0]['pasos'])
+            for n in range(1, len(steps) + 1):
+                press('Pista')
+                hints = run('[...document.querySelectorAll("#pistas pre")].map((p) => p.textContent.trimEnd())')
+                check(hints == steps[:n], f'{where}: hints {hints}, working {steps[:n]}')
+            check(not page.button('Pista').is_enabled() and accessible(page)['Pistas'][0] == 'region', 'Pistas')
+            page.axe(axe, 'practice, hints')
+            fits_phone(page, 'practice, hints')
+            press('Ver solución')
+            check(run('solucion.textContent') == native(args.calc, '--decimales', '2', 'resolver', *data).stdout,
+                  f'{where}: solution {run("solucion.textContent")!r}')
+        if k == 3:
+            # A typed answer outlives a reload; from here on the page asks nothing of the server.
+            answer(asked[0], student_answer(asked[0], values[0], k))
+            page.open('practica.html')
+            check(page.value(asked[0]) == student_answer(asked[0], values[0], k), f'{where}: lost on reloading')
+            sent = ('performance.getEntriesByType("resource").filter((e) => '
+                    '["fetch", "xmlhttprequest", "beacon"].includes(e.initiatorType)).length')
+            requests = run(sent)
+        if len(values) == 2:
+            # Two triangles, given in the other order.
+            page.choose('Dos')
+            values.reverse()
+            swapped = True
+        for i, name in enumerate(asked_boxes()):
+            answer(name, student_answer(name.removesuffix(' (2)'), values[i // len(asked)], i + k))
+        press('Comprobar')
+        right = 4 * len(values) + (case == 'LLA')
+        check(say('Corrección') == f'Todo correcto: {right} de {right} correctas', f'{where}: {say("Corrección")!r}')
+        results.append([str(k + 1), case, ['corregido', 'sin resolver'][k] if k < 2 else 'a la primera'])
+        press('Siguiente')
+        check(focused() == f'Problema {k + 2} de 10', f'{where}: Siguiente left the focus on {focused()!r}')
+    check([r[1] for r in results[:5]] == ['LLL', 'LAL', 'ALA', 'LAA', 'LLA'] and swapped,
+          f'the first five problems are not one of each case with two triangles: {results}')
+    check(re.search('Racha: 3.*A la primera: 3 de 10', say('Progreso')), f'progress {say("Progreso")!r}')
+    while heading() != 'Resumen':
+        press('Siguiente')
+    check(focused() == 'Resumen' and run('[...document.querySelectorAll("th")].map((c) => c.textContent)')
+          == ['Problema', 'Caso', 'Resultado'] and run(SUMMARY) == results, f'summary {run(SUMMARY)}')
+    page.axe(axe, 'practice, summary')
+    fits_phone(page, 'practice, summary')
+    run('navigator.clipboard.writeText = async (t) => { window.copied = t; }')
+    press('Copiar resumen')
+    copied, totals = run('[window.copied, totales.textContent]')
+    check(f'Enlace: {page.site.url}practica.html#{PRACTICE}\n' in copied and totals in copied
+          and all('\t'.join(r) + '\n' in copied for r in results), f'Copiar resumen gave {copied!r}')
+    check(run(sent) == requests, 'the practice made requests')
+    practised.update(results=results, totals=totals)
+    phone(page.d, False)
+
+
 def test_offline(page, args, site):
     page.open('index.html')
     page.d.execute_async_script('navigator.serviceWorker.ready.then(() => arguments[arguments.length - 1]())')
@@ -433,6 +588,11 @@ def test_offline(page, args, site):
         sheet.flush()
         page.box('Hoja de ejercicios (CSV)').send_keys(sheet.name)
         page.wait(lambda: ': 1 de 1 ' in page.status())
+    # The practice where the student left it: the last one, and by its link.
+    for path in ('practica.html', 'practica.html#' + PRACTICE):
+        page.open(path)
+        check(page.d.execute_script('return ' + SUMMARY) == practised.get('results') and
+              page.d.find_element('id', 'totales').text == practised.get('totals'), f'offline {path}: not kept')
 
 
 def main():
@@ -465,7 +625,8 @@ def main():
         for test in (lambda: test_general_cases(page, args, axe), lambda: test_lock_and_unreadable(page, args, axe),
                      lambda: test_link(page, args, axe), lambda: test_phone_and_print(page, args, axe),
                      lambda: test_worksheet(page, args, axe, downloads),
-                     lambda: test_generate(page, args, axe, downloads), lambda: test_offline(page, args, site)):
+                     lambda: test_generate(page, args, axe, downloads), lambda: test_practice(page, args, axe),
+                     lambda: test_offline(page, args, site)):
             started = time.monotonic()
             try:
                 test()

@@ -4,10 +4,12 @@
 // call. Everything it shows is written here by the same code as the desktop
 // window and sorvani-calc.
 #include "generate.h"
+#include "practice.h"
 #include "resolver_view.h"
 #include "sheet.h"
 
 #include <array>
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -15,7 +17,11 @@
 #include <string_view>
 #include <vector>
 
+#ifdef __wasm__
 #define SORVANI_EXPORT(name) extern "C" __attribute__((export_name(#name)))
+#else // tst_wasm's native half calls the same interface
+#define SORVANI_EXPORT(name) extern "C"
+#endif
 
 namespace {
 
@@ -163,4 +169,98 @@ int sorvani_generate(std::size_t countSize, std::size_t casesSize, std::size_t v
     outputs[1] = std::move(key.text);
     outputs[2] = std::move(problemSheet.text);
     return 0;
+}
+
+namespace {
+
+// The practice the page shows: one while the page is open.
+std::optional<calc::Practice> practice;
+
+// A seed drawn by the page (the module has no randomness), in decimal.
+std::uint64_t DrawnSeed(std::string_view text)
+{
+    std::uint64_t seed = 0;
+    std::from_chars(text.data(), text.data() + text.size(), seed);
+    return seed;
+}
+
+void PracticeOutputs()
+{
+    outputs[0] = calc::PracticeViewJson(practice->View());
+    outputs[1] = practice->Store();
+    outputs[2] = practice->SetAside();
+    outputs[3] = practice->Address();
+    outputs[4].clear();
+}
+
+} // namespace
+
+// The practice page. Every call gives: output 0 the view as JSON
+// (calc::PracticeViewJson), 1 the store to keep, 2 a kept store that could
+// not be read (empty when it read), 3 the address to write after "#".
+//
+// Opens a practice over the kept store. Input: the store, the address (after
+// "#"), the page's link before "#" and a drawn seed in decimal, `storeSize` …
+// `seedSize` bytes each.
+SORVANI_EXPORT(sorvani_practice_open)
+void sorvani_practice_open(std::size_t storeSize, std::size_t addressSize, std::size_t linkSize, std::size_t seedSize)
+{
+    std::size_t offset = 0;
+    const std::string_view store = Input(offset, storeSize);
+    const std::string_view address = Input(offset, addressSize);
+    const std::string_view link = Input(offset, linkSize);
+    const std::string_view seed = Input(offset, seedSize);
+    practice.emplace(store, address, DrawnSeed(seed), std::string(link));
+    PracticeOutputs();
+}
+
+// What the student did: 0 typed the input's `textSize` bytes into box `box`,
+// 1 chose `box` triangles, 2 Comprobar, 3 Pista, 4 Ver solución, 5 Siguiente.
+// Returns 0, or -1 (no output) before a practice is open or for another action.
+SORVANI_EXPORT(sorvani_practice_event)
+int sorvani_practice_event(int action, int box, std::size_t textSize)
+{
+    std::size_t offset = 0;
+    const std::string_view text = Input(offset, textSize);
+    if (!practice || action < 0 || action > 5) {
+        for (std::string &output : outputs)
+            output.clear();
+        return -1;
+    }
+    switch (action) {
+    case 0: practice->Type(box, text); break;
+    case 1: practice->Choose(box); break;
+    case 2: practice->Check(); break;
+    case 3: practice->Hint(); break;
+    case 4: practice->ShowSolution(); break;
+    default: practice->Next(); break;
+    }
+    PracticeOutputs();
+    return 0;
+}
+
+// "Nueva práctica": `cases` has bit i set for calc::kPracticeCases[i]; input:
+// the boxes Problemas, Decimales and Semilla as typed, then a drawn seed in
+// decimal. Returns 1 when the set started, 0 when a choice does not read (the
+// view's message says which), -1 before a practice is open.
+SORVANI_EXPORT(sorvani_practice_start)
+int sorvani_practice_start(int cases, std::size_t problemsSize, std::size_t decimalsSize, std::size_t seedSize,
+                           std::size_t drawnSize)
+{
+    std::size_t offset = 0;
+    calc::PracticeChoices choices;
+    choices.problems = Input(offset, problemsSize);
+    choices.decimals = Input(offset, decimalsSize);
+    choices.seed = Input(offset, seedSize);
+    const std::string_view drawn = Input(offset, drawnSize);
+    if (!practice) {
+        for (std::string &output : outputs)
+            output.clear();
+        return -1;
+    }
+    for (std::size_t i = 0; i < choices.cases.size(); ++i)
+        choices.cases[i] = (cases >> i) & 1;
+    const bool started = practice->Start(choices, DrawnSeed(drawn));
+    PracticeOutputs();
+    return started ? 1 : 0;
 }
