@@ -379,6 +379,184 @@ qsizetype ShortestLength(double x)
     return (x < 0) + std::min(scientific.size(), qsizetype(fixed));
 }
 
+
+// One answer of a Moodle question as Moodle reads it back.
+struct QuizAnswer {
+    QString text; // a number's text, or a choice
+    double value = 0, tolerance = 0;
+    int fraction = 0;
+    QString feedback;
+    bool operator==(const QuizAnswer &) const = default;
+};
+
+struct QuizBlank {
+    QString label; // the text before it: "Lado c = "
+    QList<QuizAnswer> answers;
+};
+
+// What Moodle's HTML decoding leaves of the entities the writers use.
+QString Unentity(QString text)
+{
+    static const QRegularExpression entity("&(#\\d+|amp|lt|gt|quot);");
+    for (QRegularExpressionMatch m; (m = entity.match(text)).hasMatch();) {
+        const QString name = m.captured(1);
+        const QString c = name.startsWith('#') ? QString(QChar(name.mid(1).toInt()))
+                          : name == "amp"      ? "&" : name == "lt" ? "<" : name == "gt" ? ">" : "\"";
+        text.replace(m.capturedStart(), m.capturedLength(), c == "&" ? QString(QChar(0xE000)) : c);
+    }
+    return text.replace(QChar(0xE000), u'&');
+}
+
+// "v:t" into value and tolerance, as the point reads them only.
+void ReadNumber(QuizAnswer &answer)
+{
+    bool ok = false, tolerance = false;
+    answer.value = answer.text.section(u':', 0, 0).toDouble(&ok);
+    answer.tolerance = answer.text.section(u':', 1).toDouble(&tolerance);
+    answer.text = ok && tolerance && answer.text.count(u':') == 1 ? QString() : "unreadable " + answer.text;
+}
+
+// The blanks of a Cloze text, as its syntax has it: {N:TYPE:…} with answers
+// apart by "~", each "=" or "%n%", the answer up to "#" (not after "&" or
+// "\"), its feedback up to "~" or "}", escapes "\}" and "\#" undone after
+// one HTML decoding. The blanks leave `text`.
+QList<QuizBlank> ClozeBlanks(QString &text)
+{
+    static const QRegularExpression start(R"(\{\d*:(NUMERICAL|MULTICHOICE):)");
+    QList<QuizBlank> blanks;
+    for (QRegularExpressionMatch m; (m = start.match(text)).hasMatch();) {
+        const QString before = text.left(m.capturedStart());
+        QuizBlank blank{Unentity(before.mid(before.lastIndexOf(u'>') + 1)), {}};
+        qsizetype i = m.capturedEnd();
+        const auto upTo = [&](QStringView ends, bool answer) {
+            QString part;
+            for (; i < text.size() && !(ends.contains(text[i]) && !part.endsWith(u'\\')
+                                        && !(answer && text[i] == u'#' && part.endsWith(u'&'))); ++i)
+                part += text[i];
+            return part;
+        };
+        while (i < text.size()) {
+            QuizAnswer answer;
+            if (text[i] == u'=') {
+                answer.fraction = 100, ++i;
+            } else if (text[i] == u'%') {
+                const qsizetype end = text.indexOf(u'%', i + 1);
+                answer.fraction = text.mid(i + 1, end - i - 1).toInt(), i = end + 1;
+            }
+            answer.text = upTo(u"#~}", true);
+            if (i < text.size() && text[i] == u'#')
+                ++i, answer.feedback = Unentity(upTo(u"~}", false)).replace("\\}", "}").replace("\\#", "#");
+            if (m.captured(1) == "NUMERICAL")
+                ReadNumber(answer);
+            blank.answers << answer;
+            if (i >= text.size() || text[i++] == u'}')
+                break;
+        }
+        blanks << blank;
+        text.remove(m.capturedStart(), i - m.capturedStart());
+    }
+    return blanks;
+}
+
+// A Moodle XML file's questions: a category's path in `name`, or a Cloze
+// question's name, text, figure file and general feedback.
+struct XmlQuestion {
+    QString type, name, text, fileName, file, feedback;
+};
+
+QList<XmlQuestion> ReadMoodleXml(const QByteArray &bytes, QString *error)
+{
+    QList<XmlQuestion> questions;
+    QXmlStreamReader xml(bytes);
+    QStringList open;
+    while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError()) {
+        if (xml.isEndElement())
+            open.removeLast();
+        if (!xml.isStartElement())
+            continue;
+        const QString name = xml.name().toString();
+        if (name == "question") {
+            questions.append(XmlQuestion{});
+            questions.last().type = xml.attributes().value("type").toString();
+        }
+        if (name == "file")
+            questions.last().fileName = xml.attributes().value("name").toString();
+        if (name != "text" && name != "file") {
+            open << name;
+            continue;
+        }
+        const QString parent = open.last(), value = xml.readElementText();
+        XmlQuestion &q = questions.last();
+        (name == "file" ? q.file : parent == "questiontext" ? q.text : parent == "generalfeedback" ? q.feedback
+                                                                                                   : q.name) = value;
+    }
+    *error = xml.hasError() ? xml.errorString() : QString();
+    return questions;
+}
+
+// A GIFT file as Moodle's reader takes it: questions apart by blank lines;
+// "\\", "\:", "\#", "\=", "\{", "\}", "\~" undone in names and texts, but in
+// a $CATEGORY line only "\\" (the rest stay as its placeholders, "&&058;");
+// "::name::", the text up to "{", the answers up to "}", "####" general
+// feedback.
+struct GiftQuestion {
+    QString category, name, text, feedback;
+    QList<QuizAnswer> answers;
+};
+
+QList<GiftQuestion> ReadGift(const QString &gift)
+{
+    static const QString marks = ":#={}~";
+    QList<GiftQuestion> questions;
+    for (QString block : gift.split("\n\n", Qt::SkipEmptyParts)) {
+        block.replace("\\\\", QChar(0xE100));
+        for (const QChar mark : marks)
+            block.replace(QString("\\") + mark, QChar(0xE000 + mark.unicode()));
+        const auto undo = [](QString text) {
+            for (const QChar mark : marks)
+                text.replace(QChar(0xE000 + mark.unicode()), mark);
+            return text.replace(QChar(0xE100), u'\\').trimmed();
+        };
+        GiftQuestion q;
+        if (block.startsWith("$CATEGORY:")) {
+            q.category = block.mid(10).trimmed().replace(QChar(0xE100), u'\\');
+            for (const QChar mark : marks)
+                q.category.replace(QChar(0xE000 + mark.unicode()), QString("&&%1;").arg(int(mark.unicode()), 3, 10, QChar(u'0')));
+            questions << q;
+            continue;
+        }
+        const qsizetype nameEnd = block.indexOf("::", 2), open = block.indexOf(u'{'), close = block.indexOf(u'}');
+        q.name = undo(block.mid(2, nameEnd - 2));
+        q.text = undo(block.mid(nameEnd + 2, open - nameEnd - 2)).remove(QRegularExpression("^\\[html\\]"));
+        QString answers = block.mid(open + 1, close - open - 1).trimmed();
+        q.feedback = undo(answers.section("####", 1));
+        answers = answers.section("####", 0, 0);
+        // "=" or "~", then maybe "%n%", start each answer; "=" alone is right.
+        const bool numerical = answers.startsWith(u'#');
+        for (qsizetype i = numerical; i < answers.size(); ++i) {
+            if (answers[i] == u'=' || answers[i] == u'~') {
+                q.answers.append(QuizAnswer{});
+                q.answers.last().fraction = answers[i] == u'=' ? 100 : 0;
+                if (answers.mid(i + 1).startsWith(u'%')) {
+                    const qsizetype end = answers.indexOf(u'%', i + 2);
+                    q.answers.last().fraction = answers.mid(i + 2, end - i - 2).toInt();
+                    i = end;
+                }
+            } else if (!q.answers.isEmpty()) {
+                q.answers.last().text += answers[i];
+            }
+        }
+        for (QuizAnswer &a : q.answers) {
+            a.feedback = undo(a.text.section(u'#', 1));
+            a.text = undo(a.text.section(u'#', 0, 0));
+            if (numerical)
+                ReadNumber(a);
+        }
+        questions << q;
+    }
+    return questions;
+}
+
 } // namespace
 
 class TestCalc : public QObject {
@@ -797,12 +975,25 @@ private slots:
         QTest::newRow("--informe without --lote") << QStringList{"--informe", "r.html", "tres-lados", "3", "4", "5"}
                                                   << 2 << "" << "son para las hojas (--lote)";
         QTest::newRow("--titulo without a file") << QStringList{"--titulo", "T", "--lote", "-"} << 2 << ""
-                                                 << "--titulo es para --informe y --enunciado";
+                                                 << "--titulo es para --informe, --enunciado, --moodle y --gift";
         QTest::newRow("--informe over the sheet") << QStringList{"--lote", "h.csv", "--informe", "h.csv"} << 2 << ""
                                                   << "van en ficheros distintos";
         QTest::newRow("--informe into a folder that is not there")
             << QStringList{"--informe", "/nonexistent/r.html", "--lote", "-"} << 2 << ""
             << "no se puede escribir «/nonexistent/r.html»";
+        QTest::newRow("--moodle to standard output") << QStringList{"--lote", "-", "--moodle", "-"} << 2 << ""
+                                                     << "--moodle escribe en un fichero: «-» no vale";
+        QTest::newRow("--gift without a file") << QStringList{"--lote", "-", "--gift"} << 2 << ""
+                                               << "falta el fichero tras --gift";
+        QTest::newRow("--moodle and --gift into one file")
+            << QStringList{"--moodle", "q", "--gift", "q", "--lote", "-"} << 2 << "" << "van en ficheros distintos";
+        QTest::newRow("--gift over the sheet") << QStringList{"--gift", "h.csv", "--lote", "h.csv"} << 2 << ""
+                                               << "van en ficheros distintos";
+        QTest::newRow("--titulo with --gift alone")
+            << QStringList{"--titulo", "T", "--gift", "/nonexistent/q.txt", "--lote", "-"} << 2 << ""
+            << "no se puede escribir «/nonexistent/q.txt»";
+        QTest::newRow("--moodle without a sheet") << QStringList{"--moodle", "q.xml", "tres-lados", "3", "4", "5"}
+                                                  << 2 << "" << "son para las hojas (--lote) y generar";
         QTest::newRow("--svg without a file") << QStringList{"--svg"} << 2 << "" << "falta el fichero tras --svg";
         QTest::newRow("--svg and --lote") << QStringList{"--svg", "f.svg", "--lote", "-"} << 2 << ""
                                           << "no se combina con --lote";
@@ -1206,6 +1397,160 @@ private slots:
         const QString answer = (form2::k345.mid(9, 3) + form2::k345.mid(0, 9) + form2::k345.mid(12)).join(u';');
         for (const QStringList &record : records.mid(1))
             QCOMPARE(record, (QStringList{"tres-lados", "3", "4", "5"} + WithMark(answer, u'.', u',').split(u';')));
+    }
+
+    // --moodle and --gift read back as Moodle reads them, every problem
+    // against `sorvani-calc resolver` of its own statement: the blanks in
+    // order, each right answer and tolerance, the known mistakes apart from
+    // it, LLA's count and its two sets in order, the same questions in GIFT,
+    // the categories, the title as it was typed, the rows left out named.
+    void moodle_data()
+    {
+        QTest::addColumn<QStringList>("args"); // "HOJA": the sheet's file
+        QTest::addColumn<QByteArray>("sheet");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("categories");
+        QTest::addColumn<int>("leftOut");
+        const QString top = "$course$/top/";
+        QTest::newRow("generar, two versions")
+            << QStringList{"--semilla", "2026", "--versiones", "2", "generar", "10"} << QByteArray() << 2 << QString()
+            << QStringList{top + "Sorvani/Versión A", top + "Sorvani/Versión B"} << 0;
+        QTest::newRow("LLA of every kind, 3 places")
+            << QStringList{"--semilla", "7", "--casos", "LLA", "--decimales", "3", "generar", "9"} << QByteArray() << 3
+            << QString() << QStringList{top + "Sorvani"} << 0;
+        QTest::newRow("window rows; refused, failed and triangle-less rows left out")
+            << QStringList{"--lote", "HOJA"}
+            << QByteArray("tres-lados;3;4;5\ndos-angulos;20;30;0;40;15;30;12,5\ndos-lados;45;30;15;10,5;7\n"
+                          "tres-lados;0;4;5\ndos-angulos;90;0;0;90;0;0;5\nresolver;a=1;b=2;c=5\n"
+                          "resolver;a=-3;c=5;A=40\nresolver;a=3;c=5;A=40\nresolver;A=100;a=3;b=5\n"
+                          "resolver;b=4;c=5;A=90\nresolver;c=4;B=30;C=90\n")
+            << 2 << QString() << QStringList{top + "Sorvani"} << 4;
+        const QString hostile = "Tema 4 </text> & {1:NUMERICAL:=1} «repaso»";
+        QTest::newRow("a hostile title and version")
+            << QStringList{"--titulo", hostile, "--decimales", "0", "--lote", "HOJA"}
+            << QByteArray("versión;</b>X/1/\nresolver;a=7;b=10;A=30\n") << 0 << hostile
+            << QStringList{top + "Tema 4  & {1:NUMERICAL:=1} «repaso»/Versión X//1"} << 0;
+        const QString marks = "/a]]>b #~ \\: c/ ";
+        QTest::newRow("a title of marks") << QStringList{"--titulo", marks, "--lote", "HOJA"}
+                                          << QByteArray("resolver;a=3;b=4;C=90\n") << 2 << marks
+                                          << QStringList{top + " //a]]>b #~ \\: c"} << 0;
+    }
+
+    void moodle()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, sheet);
+        QFETCH(int, decimals);
+        QFETCH(QString, title);
+        QFETCH(QStringList, categories);
+        QFETCH(int, leftOut);
+        QTemporaryDir dir;
+        QFile sheetFile(dir.filePath("hoja.csv"));
+        QVERIFY(sheetFile.open(QIODevice::WriteOnly) && sheetFile.write(sheet) == sheet.size());
+        sheetFile.close();
+        args.replaceInStrings(QRegularExpression("^HOJA$"), sheetFile.fileName());
+        const Run run = Calc(QStringList{"--moodle", dir.filePath("q.xml"), "--gift", dir.filePath("q.txt")} + args);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err.count(": no va en las preguntas de Moodle: "), leftOut);
+        QFile xmlFile(dir.filePath("q.xml")), giftFile(dir.filePath("q.txt"));
+        QVERIFY(xmlFile.open(QIODevice::ReadOnly) && giftFile.open(QIODevice::ReadOnly));
+        QString error;
+        const QList<XmlQuestion> xml = ReadMoodleXml(xmlFile.readAll(), &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QList<GiftQuestion> gift = ReadGift(QString::fromUtf8(giftFile.readAll()));
+
+        QStringList xmlCategories, giftCategories;
+        QSet<int> counts; // of LLA problems
+        for (const XmlQuestion &q : xml) {
+            if (q.type == "category") {
+                xmlCategories << q.name;
+                QVERIFY(!gift.isEmpty());
+                giftCategories << gift.takeFirst().category;
+                continue;
+            }
+            QCOMPARE(q.type, "cloze");
+            QVERIFY2(QRegularExpression("^(.+ · )?Problema \\d+$").match(q.name).hasMatch(), qPrintable(q.name));
+            QString text = q.text;
+            const QList<QuizBlank> blanks = ClozeBlanks(text);
+            const QString shown = Unentity(QString(text).remove(QRegularExpression("<[^>]*>")));
+            QVERIFY2(title.isEmpty() || shown.startsWith(title), qPrintable(shown));
+            // The statement's parts are resolver's, "a = 3 m" as "a=3".
+            const QRegularExpressionMatch words = QRegularExpression("Resuelve el triángulo con (.*?)\\.").match(shown);
+            QVERIFY(words.hasMatch());
+            QStringList parts = words.captured(1).split(QRegularExpression(", | y "));
+            QString asked = "abcABC", given;
+            for (QString &part : parts) {
+                asked.remove(part[0]);
+                given += part[0];
+                part = part.remove(QRegularExpression(" m$")).replace(" = ", "=");
+            }
+            const QString angles = QString(given).remove(QRegularExpression("[abc]"));
+            const bool ambiguous = angles.size() == 1 && given.contains(angles[0].toLower());
+            const QJsonObject solution = QJsonDocument::fromJson(Calc(QStringList{"--json", "resolver"} + parts).out).object();
+            QList<QJsonObject> triangles;
+            for (const QJsonValue t : solution["soluciones"].toArray())
+                triangles << t.toObject();
+            QCOMPARE(q.fileName.isEmpty(), triangles.isEmpty());
+            QVERIFY(QByteArray::fromBase64(q.file.toLatin1()).contains("<svg") == !triangles.isEmpty());
+            QCOMPARE(q.feedback.contains("Sin solución"), triangles.isEmpty());
+
+            QList<QuizBlank> expected = blanks;
+            QList<QJsonObject> sets{triangles.value(0)};
+            if (ambiguous) {
+                // The count, then the triangle whose angle facing the other given side is not obtuse.
+                counts << triangles.size();
+                QCOMPARE(blanks[0].label, "¿Cuántos triángulos hay? ");
+                QCOMPARE(blanks[0].answers.size(), 3);
+                QCOMPARE(blanks[0].answers[triangles.size()].fraction, 100);
+                QCOMPARE(blanks[0].answers[triangles.size()].text, QStringList({"Ninguno", "Uno", "Dos"})[triangles.size()]);
+                expected.removeFirst();
+                const QString other = QString(given).remove(QRegularExpression("[A-C]")).remove(angles[0].toLower()).toUpper();
+                if (triangles.size() == 2 && triangles[0][other].toDouble() > 90)
+                    triangles.swapItemsAt(0, 1);
+                sets = {triangles.value(0), triangles.value(1)};
+            }
+            QCOMPARE(expected.size(), qsizetype(sets.size() * (asked.size() + 1)));
+            for (qsizetype n = 0; n < expected.size(); ++n) {
+                const int part = int(n % (asked.size() + 1));
+                const QString name = part < asked.size() ? QString(asked[part]) : QString("area");
+                const QuizBlank &blank = expected[n];
+                QCOMPARE(blank.label, (part == asked.size() ? "Área" : (name[0].isUpper() ? "Ángulo " : "Lado ") + name) + " = ");
+                const QJsonObject t = sets[n / (asked.size() + 1)];
+                const double value = t.isEmpty() ? 0 : t[name].toDouble();
+                const auto tolerance = [&](double v) { return std::max(std::pow(10.0, -decimals), 0.001 * std::fabs(v)); };
+                QCOMPARE(blank.answers[0].fraction, 100);
+                QVERIFY2(std::fabs(blank.answers[0].value - value) <= 1e-12 * value, qPrintable(blank.answers[0].text));
+                QCOMPARE(blank.answers[0].tolerance, tolerance(blank.answers[0].value));
+                bool radians = false;
+                for (const QuizAnswer &wrong : blank.answers.mid(1)) {
+                    QCOMPARE(wrong.fraction, 0);
+                    QVERIFY(wrong.text.isEmpty() && wrong.feedback.startsWith("Incorrecto: "));
+                    QCOMPARE(wrong.tolerance, tolerance(wrong.value));
+                    QVERIFY(std::fabs(wrong.value - value) > wrong.tolerance + blank.answers[0].tolerance);
+                    radians = radians || (std::fabs(wrong.value - value * M_PI / 180) < 1e-9 && wrong.feedback.contains("radianes"));
+                }
+                QCOMPARE(radians, name[0].isUpper() && !t.isEmpty() && value * (1 - M_PI / 180) > tolerance(value) + tolerance(value * M_PI / 180));
+                QVERIFY(t.isEmpty() || triangles.size() < 2 || blank.answers.constLast().feedback.contains("otro triángulo")
+                        || std::fabs(triangles[0][name].toDouble() - triangles[1][name].toDouble()) <= 2 * tolerance(value));
+            }
+            // In GIFT, the count and each blank a question of its own, alike.
+            for (qsizetype n = 0; n < blanks.size(); ++n) {
+                QVERIFY(!gift.isEmpty());
+                const GiftQuestion g = gift.takeFirst();
+                const bool second = ambiguous && n > asked.size() + 1;
+                const int part = int((n - ambiguous) % (asked.size() + 1));
+                const QString suffix = ambiguous && n == 0 ? "Cuántos triángulos" : part == asked.size() ? "Área" : QString(asked[part]);
+                QCOMPARE(g.name, q.name + " · " + suffix + (second ? " (2)" : ""));
+                QVERIFY2(title.isEmpty() || Unentity(g.text).contains("<b>" + title + "</b>"), qPrintable(g.text));
+                QCOMPARE(g.answers, blanks[n].answers);
+                QVERIFY(!g.feedback.isEmpty() && g.feedback == q.feedback);
+            }
+        }
+        QVERIFY(gift.isEmpty());
+        QCOMPARE(xmlCategories, categories);
+        QCOMPARE(giftCategories, categories);
+        QCOMPARE(counts.size(), args.contains("LLA") ? 3 : counts.size());
     }
 };
 
