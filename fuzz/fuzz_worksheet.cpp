@@ -6,10 +6,14 @@
 // sheet's decimal mark, or of its resolver row's three parts. The answer key and the problem sheet
 // of the same worksheet must hold one problem per answered row, and no "<" of
 // the worksheet may reach them as a "<": the HTML's tags are the writer's own.
+// The Moodle files hold one question per answered row not named as left out,
+// no "<" of the worksheet either, and in GIFT one unescaped "{" and "}" to a
+// question.
 #include "answer_key.h"
 #include "cases.h"
 #include "csv.h"
 #include "harness.h"
+#include "moodle.h"
 #include "numeric.h"
 #include "output.h"
 #include "parts.h"
@@ -60,22 +64,27 @@ Outcome Answer(std::string_view sheet, std::size_t piece, calc::CsvFormat format
     return {std::move(out.text), std::move(problems.text), summary};
 }
 
-// The CSV answers, the answer key and the problem sheet of one reading.
+// The CSV answers, the answer key, the problem sheet and the Moodle files of
+// one reading.
 struct Reports {
-    std::string csv, key, sheet;
+    std::string csv, key, sheet, moodle, gift, leftOut;
     calc::WorksheetSummary summary;
 };
 
 Reports WriteReports(std::string_view sheet, calc::CsvFormat format, calc::CsvLimits limits, int decimals)
 {
     Pieces source(sheet, sheet.size() + 1);
-    Collect csv, key, problemSheet, problems;
+    Collect csv, key, problemSheet, problems, moodle, gift, leftOut;
     calc::CsvAnswers csvWriter(csv, format, decimals);
     calc::AnswerKey keyWriter(key, "<título>", decimals);
     calc::ProblemSheet sheetWriter(problemSheet, "<título>");
-    calc::AnswerWriter *const writers[] = {&csvWriter, &keyWriter, &sheetWriter};
+    calc::MoodleXml moodleWriter(moodle, "<título>", decimals / 2);
+    calc::GiftQuestions giftWriter(gift, "<título>", decimals / 2);
+    calc::QuizOmissions omissions(leftOut);
+    calc::AnswerWriter *const writers[] = {&csvWriter, &keyWriter, &sheetWriter, &moodleWriter, &giftWriter, &omissions};
     const calc::WorksheetSummary summary = calc::ReadWorksheet(source, writers, problems, format, limits);
-    return {std::move(csv.text), std::move(key.text), std::move(problemSheet.text), summary};
+    return {std::move(csv.text), std::move(key.text), std::move(problemSheet.text), std::move(moodle.text),
+            std::move(gift.text), std::move(leftOut.text), summary};
 }
 
 std::size_t Count(std::string_view text, std::string_view what)
@@ -105,6 +114,27 @@ void CheckHtml(std::string_view html, std::size_t problems)
             ++name;
         if (name == 0 || name == tag.size() || (tag[name] != ' ' && tag[name] != '>' && tag[name] != '/'))
             fuzz::Fail("a \"<\" that opens no tag of the writer", html.substr(at, 60));
+    }
+}
+
+// Each GIFT question (blocks apart by a blank line) with one "{" and one "}"
+// that no backslash escapes; a category line with none.
+void CheckGift(std::string_view gift)
+{
+    for (std::size_t start = 0; start < gift.size();) {
+        const std::size_t end = std::min(gift.find("\n\n", start), gift.size());
+        const std::string_view block = gift.substr(start, end - start);
+        std::size_t open = 0, close = 0;
+        for (std::size_t i = 0; i < block.size(); ++i) {
+            if (block[i] == '\\')
+                ++i;
+            else
+                open += block[i] == '{', close += block[i] == '}';
+        }
+        const std::size_t braces = block.starts_with("$CATEGORY: ") ? 0 : 1;
+        if (open != braces || close != braces)
+            fuzz::Fail("a GIFT question with braces of the worksheet", block);
+        start = end + 2;
     }
 }
 
@@ -268,10 +298,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         fuzz::Fail("the answers change when the HTML files are written too", sheet);
     CheckHtml(reports.key, summary.answered);
     CheckHtml(reports.sheet, summary.answered);
+    if (Count(reports.moodle, "<question type=\"cloze\">") + Count(reports.leftOut, "\n") != summary.answered)
+        fuzz::Fail("Moodle questions and rows left out are not the answered rows", sheet);
+    CheckGift(reports.gift);
     std::string braces(sheet);
     std::ranges::replace(braces, '<', '{');
     const Reports plain = WriteReports(braces, format, limits, decimals);
-    if (Count(reports.key, "<") != Count(plain.key, "<") || Count(reports.sheet, "<") != Count(plain.sheet, "<"))
-        fuzz::Fail("a \"<\" of the worksheet reaches the HTML unescaped", sheet);
+    if (Count(reports.key, "<") != Count(plain.key, "<") || Count(reports.sheet, "<") != Count(plain.sheet, "<")
+        || Count(reports.moodle, "<") != Count(plain.moodle, "<"))
+        fuzz::Fail("a \"<\" of the worksheet reaches the HTML or the Moodle XML unescaped", sheet);
+    CheckGift(plain.gift);
     return 0;
 }
