@@ -563,13 +563,9 @@ void TestNumeric::shortestText_data()
     QTest::newRow("2^53 + 2, every digit needed") << 9007199254740994.0 << "9007199254740994";
     QTest::newRow("fixed as long as the exponent form") << 1.2345678901234568e20 << "123456789012345680000";
     QTest::newRow("1e20") << 1e20 << "1e+20";
-    QTest::newRow("whole") << 3.0 << "3";
-    QTest::newRow("a tenth") << 0.1 << "0.1";
     QTest::newRow("a thousandth") << 0.001 << "0.001";
     QTest::newRow("a ten-thousandth") << 0.0001 << "1e-04";
     QTest::newRow("negative zero") << -0.0 << "-0";
-    QTest::newRow("negative") << -2.13468536412908 << "-2.13468536412908";
-    QTest::newRow("least subnormal") << 5e-324 << "5e-324";
     QTest::newRow("largest") << 1.7976931348623157e308 << "1.7976931348623157e+308";
     QRandomGenerator random(53);
     for (int n = 0; n < 200; ++n) {
