@@ -510,7 +510,8 @@ void MoodleXml::Question(const QuizProblem &problem, const std::string &name, st
         for (std::size_t i = 0; i < blank.answers.size(); ++i) {
             const QuizAnswer &answer = blank.answers[i];
             html += i == 0 ? "=" : "~%0%";
-            html += ShortestText(answer.value) + ":" + ShortestText(answer.tolerance) + "#" + BlankText(answer.feedback);
+            html += ShortestText(answer.value) + ":" + ShortestText(answer.tolerance) + "#"
+                    + BlankText(answer.feedback);
         }
         html += "}" + Html(AfterBlank(blank.asked), true) + "</p>";
     }
@@ -523,7 +524,8 @@ void MoodleXml::Question(const QuizProblem &problem, const std::string &name, st
     Indent(xml, 2, "<questiontext format=\"html\">");
     Indent(xml, 3, "<text>" + Xml(html) + "</text>");
     if (problem.sketch)
-        Indent(xml, 3, "<file name=\"" + file + "\" path=\"/\" encoding=\"base64\">" + Base64(*problem.sketch) + "</file>");
+        Indent(xml, 3, "<file name=\"" + file + "\" path=\"/\" encoding=\"base64\">" + Base64(*problem.sketch)
+                           + "</file>");
     Indent(xml, 2, "</questiontext>");
     Indent(xml, 2, "<generalfeedback format=\"html\">");
     Indent(xml, 3, "<text>" + Xml(WorkingHtml(problem, decimals_)) + "</text>");

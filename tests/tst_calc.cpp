@@ -940,8 +940,6 @@ private slots:
             << "no se puede escribir «/nonexistent/r.html»";
         QTest::newRow("--moodle to standard output") << QStringList{"--lote", "-", "--moodle", "-"} << 2 << ""
                                                      << "--moodle escribe en un fichero: «-» no vale";
-        QTest::newRow("--gift without a file") << QStringList{"--lote", "-", "--gift"} << 2 << ""
-                                               << "falta el fichero tras --gift";
         QTest::newRow("--moodle and --gift into one file")
             << QStringList{"--moodle", "q", "--gift", "q", "--lote", "-"} << 2 << "" << "van en ficheros distintos";
         QTest::newRow("--gift over the sheet") << QStringList{"--gift", "h.csv", "--lote", "h.csv"} << 2 << ""
@@ -1438,9 +1436,9 @@ private slots:
                 given += part[0];
                 part = part.remove(QRegularExpression(" m$")).replace(" = ", "=");
             }
-            const QJsonObject solution = QJsonDocument::fromJson(Calc(QStringList{"--json", "resolver"} + parts).out).object();
             QList<QJsonObject> sets;
-            for (const QJsonValue t : solution["soluciones"].toArray())
+            for (const QJsonValue t : QJsonDocument::fromJson(Calc(QStringList{"--json", "resolver"} + parts).out)
+                                          .object()["soluciones"].toArray())
                 sets << t.toObject();
             QCOMPARE(q.fileName.isEmpty(), sets.isEmpty());
             QCOMPARE(QByteArray::fromBase64(q.file.toLatin1()).contains("<svg"), !sets.isEmpty());
@@ -1453,7 +1451,8 @@ private slots:
                 QCOMPARE(labels[0], "¿Cuántos triángulos hay? ");
                 QCOMPARE(blanks[0][sets.size()].fraction, 100);
                 QCOMPARE(blanks[0][sets.size()].text, QStringList({"Ninguno", "Uno", "Dos"})[sets.size()]);
-                const QString other = QString(given).remove(QRegularExpression("[A-C]")).remove(angle[0].toLower()).toUpper();
+                const QString other =
+                    QString(given).remove(QRegularExpression("[A-C]")).remove(angle[0].toLower()).toUpper();
                 if (sets.size() == 2 && sets[0][other].toDouble() > 90)
                     sets.swapItemsAt(0, 1);
                 sets.resize(2);
@@ -1463,7 +1462,8 @@ private slots:
             for (qsizetype n = ambiguous; n < blanks.size(); ++n) {
                 const qsizetype part = (n - ambiguous) % perSet;
                 const QString name = part < asked.size() ? QString(asked[part]) : QString("area");
-                QCOMPARE(labels[n], (part == asked.size() ? "Área" : (name[0].isUpper() ? "Ángulo " : "Lado ") + name) + " = ");
+                QCOMPARE(labels[n],
+                         (part == asked.size() ? "Área" : (name[0].isUpper() ? "Ángulo " : "Lado ") + name) + " = ");
                 const QJsonObject t = sets.value((n - ambiguous) / perSet);
                 const double value = t.isEmpty() ? 0 : t[name].toDouble();
                 const QuizAnswer &right = blanks[n][0];
@@ -1475,17 +1475,22 @@ private slots:
                     QVERIFY(wrong.fraction == 0 && wrong.text.isEmpty() && wrong.feedback.startsWith("Incorrecto: "));
                     QCOMPARE(wrong.tolerance, tolerance(wrong.value));
                     QVERIFY(std::fabs(wrong.value - value) > wrong.tolerance + right.tolerance);
-                    radians = radians || (std::fabs(wrong.value - value * M_PI / 180) < 1e-9 && wrong.feedback.contains("radianes"));
+                    radians = radians
+                              || (std::fabs(wrong.value - value * M_PI / 180) < 1e-9 && wrong.feedback.contains("radianes"));
                 }
-                QCOMPARE(radians, name[0].isUpper() && value * (1 - M_PI / 180) > tolerance(value) + tolerance(value * M_PI / 180));
+                const double inRadians = value * M_PI / 180;
+                QCOMPARE(radians, name[0].isUpper() && value - inRadians > tolerance(value) + tolerance(inRadians));
             }
             // In GIFT, the count and each blank a question of its own, alike.
             for (qsizetype n = 0; n < blanks.size(); ++n) {
+                QVERIFY(!gift.isEmpty());
                 const GiftQuestion g = gift.takeFirst();
                 const qsizetype part = (n - ambiguous) % perSet;
-                const QString suffix = n < ambiguous ? "Cuántos triángulos" : part == asked.size() ? "Área" : QString(asked[part]);
+                const QString suffix =
+                    n < ambiguous ? "Cuántos triángulos" : part == asked.size() ? "Área" : QString(asked[part]);
                 QCOMPARE(g.name, q.name + " · " + suffix + (n - ambiguous >= perSet ? " (2)" : ""));
-                QVERIFY2(Unentity(g.text).startsWith(title.isEmpty() ? "<p>Resuelve" : "<p><b>" + title + "</b>"), qPrintable(g.text));
+                QVERIFY2(Unentity(g.text).startsWith(title.isEmpty() ? "<p>Resuelve" : "<p><b>" + title + "</b>"),
+                         qPrintable(g.text));
                 QCOMPARE(g.answers, blanks[n]);
                 QCOMPARE(g.feedback, q.feedback);
             }
