@@ -2,9 +2,10 @@
 // JSON as sorvani-calc writes it, through nlohmann-json: keys in the order
 // they are set, one line without spaces, UTF-8 as it is.
 
+#include "values.h"
+
 #include <nlohmann/json.hpp>
 
-#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -20,8 +21,8 @@ inline Json JsonNumber(double x)
 }
 
 // The structure as nlohmann writes it, every double as the shortest text
-// that reads back as the same double (std::to_chars without a precision; a
-// whole one as "3"), which nlohmann's own writer does not always give.
+// that reads back as the same double (ShortestText; a whole one as "3"),
+// which nlohmann's own writer does not always give.
 // Bytes that are not UTF-8 (none of our texts has them) become U+FFFD rather
 // than throw.
 inline void AppendJson(std::string &out, const Json &json)
@@ -50,8 +51,7 @@ inline void AppendJson(std::string &out, const Json &json)
             out += "null";
             break;
         }
-        char text[32];
-        out.append(text, std::to_chars(text, text + sizeof text, x).ptr);
+        out += ShortestText(x);
         break;
     }
     default:

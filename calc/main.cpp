@@ -6,6 +6,7 @@
 #include "figure.h"
 #include "generate.h"
 #include "html.h"
+#include "moodle.h"
 #include "numeric.h"
 #include "output.h"
 #include "parts.h"
@@ -16,12 +17,14 @@
 #include "worksheet.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <clocale>
 #include <cstdio>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <random>
 #include <string>
 #include <string_view>
@@ -37,7 +40,8 @@ constexpr int kWrongUse = 2;
 constexpr int kDefaultDecimals = 4; // resolver
 constexpr std::string_view kOptionNames[] = {"--help",      "-h",        "--version",  "--json",    "--pasos",
                                              "--decimales", "--lote",    "--svg",      "--separador", "--informe",
-                                             "--enunciado", "--titulo",  "--semilla",  "--casos",   "--versiones"};
+                                             "--enunciado", "--titulo",  "--semilla",  "--casos",   "--versiones",
+                                             "--moodle",    "--gift"};
 
 class FileSink : public ByteSink {
 public:
@@ -68,9 +72,11 @@ std::string Usage()
     }
     text += "     sorvani-calc [OPCIONES] resolver PARTE=VALOR PARTE=VALOR PARTE=VALOR [OPCIONES]\n";
     text += "     sorvani-calc [--separador ;|,] [--decimales N] --lote HOJA.csv   (o - para la entrada estándar)\n"
-            "     sorvani-calc --lote HOJA.csv [--informe F.html] [--enunciado F.html] [--titulo TÍTULO]\n"
+            "     sorvani-calc --lote HOJA.csv [--informe F.html] [--enunciado F.html] [--moodle F.xml]\n"
+            "                  [--gift F.txt] [--titulo TÍTULO]\n"
             "     sorvani-calc [--semilla N] [--casos LISTA] [--versiones K] [--separador ;|,]\n"
-            "                  [--informe F.html] [--enunciado F.html] [--titulo TÍTULO] generar CANTIDAD [OPCIONES]\n";
+            "                  [--informe F.html] [--enunciado F.html] [--moodle F.xml] [--gift F.txt]\n"
+            "                  [--titulo TÍTULO] generar CANTIDAD [OPCIONES]\n";
     return text;
 }
 
@@ -108,13 +114,20 @@ std::string Help()
             "                 imprimir: datos, figura, resultados y pasos de cada problema\n"
             "  --enunciado F  escribe en F, en vez del CSV, los problemas de la hoja en HTML para\n"
             "                 imprimir: datos, un croquis y sitio para trabajar\n"
-            "  --titulo T     el título de --informe y --enunciado (\"Hoja de triángulos\")\n"
+            "  --moodle F     escribe en F, en vez del CSV, los problemas de la hoja como preguntas\n"
+            "                 de Moodle (formato Moodle XML): una pregunta de respuestas anidadas\n"
+            "                 (Cloze) por problema, con el croquis, una casilla por parte que falta\n"
+            "                 y el área, los errores conocidos con su explicación y los pasos\n"
+            "  --gift F       lo mismo en formato GIFT: una pregunta numérica por casilla\n"
+            "  --titulo T     el título de --informe y --enunciado (\"Hoja de triángulos\"); en\n"
+            "                 --moodle y --gift, la categoría de las preguntas (\"Sorvani\")\n"
             "  --separador ,  la hoja y sus respuestas con \",\" entre campos y punto decimal\n"
             "                 (--separador ; es la forma de siempre, con coma decimal)\n"
             "  --svg FICHERO  escribe además el triángulo resuelto, a escala, como figura SVG\n"
             "                 (resolver con dos soluciones: las dos, una junto a otra)\n"
             "  --decimales N  resolver y las filas resolver de una hoja: decimales de los resultados\n"
-            "                 y los pasos, de 0 a 15 (4 si no se dice; los segundos llevan siempre dos)\n"
+            "                 y los pasos, de 0 a 15 (4 si no se dice; los segundos llevan siempre\n"
+            "                 dos); en --moodle y --gift, los que se piden al alumno (2 si no se dice)\n"
             "  --pasos        resolver: los pasos del cálculo bajo cada solución\n"
             "  --semilla N    generar: la misma hoja para la misma N (de 0 a 2^64-1); sin ella se\n"
             "                 sortea y se escribe en la salida de errores (\"semilla: N\")\n"
@@ -180,6 +193,13 @@ std::string Help()
             "resolver con una parte desconocida o repetida, sin tres partes o con un valor que no\n"
             "se lee no se responde. Una fila \"versión;A\" marca el comienzo de una versión: se\n"
             "repite en la respuesta, y --informe y --enunciado empiezan la versión en otra página.\n"
+            "\nPreguntas de Moodle (--moodle, --gift): cada problema se corrige con la solución\n"
+            "general; una casilla es correcta a menos de max(10^-D, 0,001·|valor|) del valor, con D\n"
+            "los decimales pedidos. LLA pregunta antes cuántos triángulos hay y tiene siempre dos\n"
+            "juegos de casillas: el del triángulo con el ángulo opuesto al otro lado dado agudo o\n"
+            "recto (o el único) y el del obtuso; sin ese triángulo, se escribe 0. Una fila sin\n"
+            "triángulo (fuera de LLA), rechazada o imposible se deja fuera y se nombra en la salida\n"
+            "de errores. Los números van con punto decimal, se diga lo que se diga en --separador.\n"
             "\ngenerar CANTIDAD (de 1 a 10000) escribe una hoja de problemas nuevos, filas resolver\n"
             "que --lote lee: lados enteros de 2 a 40, ángulos enteros de 10 a 150 grados, con letras\n"
             "y orden al azar. Cada problema se resuelve antes de darlo: sus triángulos tienen\n"
@@ -187,8 +207,8 @@ std::string Help()
             "ángulo se aparta al menos un 5 % de la altura y del otro lado, y se turnan los\n"
             "problemas con dos, uno y ningún triángulo (de uno, también con el ángulo recto u\n"
             "obtuso). Ningún triángulo sale dos veces en una versión, y cada versión evita los de\n"
-            "las anteriores mientras haya otros. Con --informe y --enunciado escribe además las\n"
-            "soluciones y el enunciado de la hoja.\n";
+            "las anteriores mientras haya otros. Con --informe, --enunciado, --moodle y --gift\n"
+            "escribe además las soluciones, el enunciado y las preguntas de Moodle de la hoja.\n";
     const CsvLimits limits;
     text += "Una fila de más de " + std::to_string(limits.fields) + " campos, con un campo de más de " +
             std::to_string(limits.fieldBytes) + " bytes, de más de " + std::to_string(limits.rowBytes) +
@@ -230,7 +250,13 @@ struct SheetRun {
     int decimals = kDefaultDecimals;
     const std::string_view *key = nullptr;      // --informe
     const std::string_view *problems = nullptr; // --enunciado
+    const std::string_view *moodle = nullptr;   // --moodle
+    const std::string_view *gift = nullptr;     // --gift
     std::string_view title = kDefaultTitle;
+    bool titled = false;
+    int quizDecimals = kQuizDecimals;
+
+    bool Files() const { return key || problems || moodle || gift; }
 };
 
 std::FILE *CreateFile(std::string_view path)
@@ -265,34 +291,48 @@ int RunWorksheet(const SheetRun &run)
             return kWrongUse;
         }
     }
-    // Both files are there before the first row is read, or neither is written.
-    std::FILE *keyFile = run.key ? CreateFile(*run.key) : nullptr;
-    std::FILE *problemsFile = run.problems && (keyFile || !run.key) ? CreateFile(*run.problems) : nullptr;
-    if ((run.key && !keyFile) || (run.problems && !problemsFile)) {
-        if (keyFile)
-            std::fclose(keyFile);
-        if (file && file != stdin)
-            std::fclose(file);
-        return kWrongUse;
+    // Every file is there before the first row is read, or none is written.
+    struct Output {
+        const std::string_view *path;
+        std::FILE *file = nullptr;
+        FileSink sink{nullptr};
+    };
+    std::array<Output, 4> files{{{run.key}, {run.problems}, {run.moodle}, {run.gift}}};
+    for (Output &output : files) {
+        if (!output.path)
+            continue;
+        output.file = CreateFile(*output.path);
+        if (!output.file) {
+            for (Output &opened : files) {
+                if (opened.file)
+                    std::fclose(opened.file);
+            }
+            if (file && file != stdin)
+                std::fclose(file);
+            return kWrongUse;
+        }
+        output.sink = FileSink(output.file);
     }
 
     FileSource fileSource(file);
     TextSource textSource(run.text ? std::string_view(*run.text) : std::string_view());
     ByteSource &source = file ? static_cast<ByteSource &>(fileSource) : textSource;
     FileSink out(stdout), problems(stderr);
-    FileSink keyOut(keyFile), problemsOut(problemsFile);
-    // The answered worksheet, or the answer key and the problem sheet instead.
-    SheetOutputs outputs;
-    outputs.key = keyFile ? &keyOut : nullptr;
-    outputs.problems = problemsFile ? &problemsOut : nullptr;
-    outputs.csv = keyFile || problemsFile ? nullptr : &out;
-    const WorksheetSummary summary = AnswerSheet(source, outputs, problems, {run.format, run.decimals, run.title});
+    // The answered worksheet, or the files asked for instead.
+    const auto sink = [](Output &output) { return output.file ? &output.sink : nullptr; };
+    SheetOutputs outputs{run.Files() ? nullptr : &out, sink(files[0]), sink(files[1]), sink(files[2]),
+                         sink(files[3])};
+    SheetOptions options{run.format, run.decimals, run.title};
+    options.titled = run.titled;
+    options.quizDecimals = run.quizDecimals;
+    const WorksheetSummary summary = AnswerSheet(source, outputs, problems, options);
     const bool failed = file && fileSource.Failed();
     const int error = errno;
     if (file && file != stdin)
         std::fclose(file);
-    bool written = !keyFile || CloseFile(keyFile, *run.key);
-    written = (!problemsFile || CloseFile(problemsFile, *run.problems)) && written;
+    bool written = true;
+    for (Output &output : files)
+        written = (!output.file || CloseFile(output.file, *output.path)) && written;
     if (failed) {
         std::fprintf(stderr, "sorvani-calc: error al leer «%.*s»: %s\n", int(path.size()), path.data(),
                      std::strerror(error));
@@ -310,7 +350,7 @@ int RunGenerate(const generator::Request &request, bool seedDrawn, SheetRun run)
     const std::optional<std::string> text = GenerateText(request, run.format, problem);
     if (!text)
         return WrongUse(problem);
-    if (run.key || run.problems) {
+    if (run.Files()) {
         run.text = &*text;
         const int status = RunWorksheet(run);
         if (status != kSolved)
@@ -376,6 +416,20 @@ int RunResolver(std::span<const std::string_view> fields, bool json, bool steps,
         return Finish(kRefused);
     const int status = Finish(kSolved);
     return status == kSolved && svg ? WriteSvg(SolutionsSvg(solution, decimals, AngleStyle::Dms), *svg) : status;
+}
+
+constexpr std::string_view kTitleUse = "--titulo es para --informe, --enunciado, --moodle y --gift";
+
+// Whether two of the files given are one.
+bool SameFile(std::initializer_list<const std::string_view *> files)
+{
+    for (auto x = files.begin(); x != files.end(); ++x) {
+        for (auto y = x + 1; y != files.end(); ++y) {
+            if (*x && *y && **x == **y)
+                return true;
+        }
+    }
+    return false;
 }
 
 // "0" to "15"; nothing for anything else.
@@ -461,6 +515,16 @@ int main(int argc, char **argv)
             if (next + 1 == args.size())
                 return WrongUse("falta el fichero tras " + std::string(arg));
             file = &args[++next];
+        } else if (arg == "--moodle" || arg == "--gift") {
+            const std::string_view *&file = arg == "--moodle" ? run.moodle : run.gift;
+            if (file)
+                return WrongUse(std::string(arg) + " se da una sola vez");
+            if (next + 1 == args.size())
+                return WrongUse("falta el fichero tras " + std::string(arg));
+            file = &args[++next];
+            if (*file == "-")
+                return WrongUse(std::string(arg) + " escribe en un fichero: «-» no vale (la salida estándar es "
+                                                   "para la hoja)");
         } else if (arg == "--titulo") {
             if (title)
                 return WrongUse("--titulo se da una sola vez");
@@ -470,6 +534,7 @@ int main(int argc, char **argv)
             if (!IsUtf8(*title))
                 return WrongUse(std::string(kTitleNotUtf8));
             run.title = *title;
+            run.titled = true;
         } else if (arg == "--semilla" || arg == "--casos" || arg == "--versiones") {
             bool &given = arg == "--semilla" ? seedGiven : arg == "--casos" ? casesGiven : versionsGiven;
             if (given)
@@ -527,10 +592,10 @@ int main(int argc, char **argv)
     if (generate) {
         if (json || svg || steps)
             return WrongUse("generar escribe una hoja: --json, --svg y --pasos no van con él");
-        if (title && !run.key && !run.problems)
-            return WrongUse("--titulo es para --informe y --enunciado");
-        if (run.key && run.problems && *run.key == *run.problems)
-            return WrongUse("--informe y --enunciado van en ficheros distintos");
+        if (title && !run.Files())
+            return WrongUse(std::string(kTitleUse));
+        if (SameFile({run.key, run.problems, run.moodle, run.gift}))
+            return WrongUse("--informe, --enunciado, --moodle y --gift van en ficheros distintos");
         if (parts.empty())
             return WrongUse("falta la cantidad de problemas tras generar");
         if (parts.size() > 1)
@@ -547,6 +612,7 @@ int main(int argc, char **argv)
         }
         run.format = separator && *separator == "," ? kInternationalCsv : kSpanishCsv;
         run.decimals = decimals.value_or(kDefaultDecimals);
+        run.quizDecimals = decimals.value_or(kQuizDecimals);
         return RunGenerate(request, !seedGiven, run);
     }
     if (sheet) {
@@ -558,21 +624,22 @@ int main(int argc, char **argv)
             return WrongUse("--svg dibuja un solo triángulo y no se combina con --lote");
         if (steps)
             return WrongUse("--pasos es para resolver, no para --lote");
-        if (title && !run.key && !run.problems)
-            return WrongUse("--titulo es para --informe y --enunciado");
-        // Writing over the worksheet, or both files into one, loses work.
-        const auto same = [](const std::string_view *x, const std::string_view *y) { return x && y && *x == *y; };
-        if (same(run.key, sheet) || same(run.problems, sheet) || same(run.key, run.problems))
-            return WrongUse("--informe, --enunciado y la hoja van en ficheros distintos");
+        if (title && !run.Files())
+            return WrongUse(std::string(kTitleUse));
+        // Writing over the worksheet, or two files into one, loses work.
+        if (SameFile({sheet, run.key, run.problems, run.moodle, run.gift}))
+            return WrongUse("--informe, --enunciado, --moodle, --gift y la hoja van en ficheros distintos");
         run.path = *sheet;
         run.format = separator && *separator == "," ? kInternationalCsv : kSpanishCsv;
         run.decimals = decimals.value_or(kDefaultDecimals);
+        run.quizDecimals = decimals.value_or(kQuizDecimals);
         return RunWorksheet(run);
     }
     if (separator)
         return WrongUse("--separador es para las hojas (--lote)");
-    if (run.key || run.problems || title)
-        return WrongUse("--informe, --enunciado y --titulo son para las hojas (--lote)");
+    if (run.Files() || title)
+        return WrongUse("--informe, --enunciado, --moodle, --gift y --titulo son para las hojas (--lote) y "
+                        "generar");
     if (next == args.size())
         return WrongUse("falta el caso");
     if (NamesCommand(args[next], kResolverName)) {

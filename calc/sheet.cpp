@@ -1,6 +1,7 @@
 #include "sheet.h"
 
 #include "answer_key.h"
+#include "moodle.h"
 #include "problem_sheet.h"
 
 #include <optional>
@@ -21,6 +22,17 @@ WorksheetSummary AnswerSheet(ByteSource &in, const SheetOutputs &outputs, ByteSi
         writers.push_back(&sheet.emplace(*outputs.problems, options.title));
     if (outputs.csv)
         writers.push_back(&csv.emplace(*outputs.csv, options.format, options.decimals));
+    std::optional<MoodleXml> moodle;
+    std::optional<GiftQuestions> gift;
+    std::optional<QuizOmissions> omissions;
+    const std::string_view quizTitle = options.titled ? options.title : std::string_view();
+    if (outputs.moodle)
+        writers.push_back(&moodle.emplace(*outputs.moodle, quizTitle, options.quizDecimals));
+    if (outputs.gift)
+        writers.push_back(&gift.emplace(*outputs.gift, quizTitle, options.quizDecimals));
+    // Once for both files.
+    if (outputs.moodle || outputs.gift)
+        writers.push_back(&omissions.emplace(messages));
     return ReadWorksheet(in, writers, messages, options.format);
 }
 

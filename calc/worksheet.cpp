@@ -128,14 +128,7 @@ public:
     }
 
 private:
-    void Problem(const Record &record, const std::string &what)
-    {
-        std::string line = "sorvani-calc: fila " + std::to_string(record.row);
-        if (record.line != record.row)
-            line += " (línea " + std::to_string(record.line) + ")";
-        line += what + "\n";
-        problems_.Write(line);
-    }
+    void Problem(const Record &record, const std::string &what) { problems_.Write(RowMessage(record, what)); }
 
     std::span<AnswerWriter *const> writers_;
     ByteSink &problems_;
@@ -210,6 +203,15 @@ void VersionRow(const Record &record, Rows &rows)
 }
 
 } // namespace
+
+std::string RowMessage(const Record &record, std::string_view what)
+{
+    std::string line = "sorvani-calc: fila " + std::to_string(record.row);
+    if (record.line != record.row)
+        line += " (línea " + std::to_string(record.line) + ")";
+    line += what;
+    return line + "\n";
+}
 
 CsvAnswers::CsvAnswers(ByteSink &out, CsvFormat format, int decimals)
     : out_(out), format_(format), decimals_(decimals)

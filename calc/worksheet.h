@@ -76,6 +76,10 @@ private:
     bool rowStarted_ = false;
 };
 
+// "sorvani-calc: fila 7 (línea 9)" + what + "\n": every line about a row
+// begins so, the line only where it is not the row's number.
+std::string RowMessage(const Record &record, std::string_view what);
+
 struct WorksheetSummary {
     std::size_t rows = 0;     // every record read
     std::size_t answered = 0; // solved, refused or failed: one answer each

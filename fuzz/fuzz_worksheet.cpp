@@ -6,10 +6,13 @@
 // sheet's decimal mark, or of its resolver row's three parts. The answer key and the problem sheet
 // of the same worksheet must hold one problem per answered row, and no "<" of
 // the worksheet may reach them as a "<": the HTML's tags are the writer's own.
+// The Moodle files hold one question per answered row not named as left out,
+// and no "<" of the worksheet either, nor a "{" in GIFT.
 #include "answer_key.h"
 #include "cases.h"
 #include "csv.h"
 #include "harness.h"
+#include "moodle.h"
 #include "numeric.h"
 #include "output.h"
 #include "parts.h"
@@ -60,22 +63,27 @@ Outcome Answer(std::string_view sheet, std::size_t piece, calc::CsvFormat format
     return {std::move(out.text), std::move(problems.text), summary};
 }
 
-// The CSV answers, the answer key and the problem sheet of one reading.
+// The CSV answers, the answer key, the problem sheet and the Moodle files of
+// one reading.
 struct Reports {
-    std::string csv, key, sheet;
+    std::string csv, key, sheet, moodle, gift, leftOut;
     calc::WorksheetSummary summary;
 };
 
 Reports WriteReports(std::string_view sheet, calc::CsvFormat format, calc::CsvLimits limits, int decimals)
 {
     Pieces source(sheet, sheet.size() + 1);
-    Collect csv, key, problemSheet, problems;
+    Collect csv, key, problemSheet, problems, moodle, gift, leftOut;
     calc::CsvAnswers csvWriter(csv, format, decimals);
     calc::AnswerKey keyWriter(key, "<título>", decimals);
     calc::ProblemSheet sheetWriter(problemSheet, "<título>");
-    calc::AnswerWriter *const writers[] = {&csvWriter, &keyWriter, &sheetWriter};
+    calc::MoodleXml moodleWriter(moodle, "<título>", decimals / 2);
+    calc::GiftQuestions giftWriter(gift, "<título>", decimals / 2);
+    calc::QuizOmissions omissions(leftOut);
+    calc::AnswerWriter *const writers[] = {&csvWriter, &keyWriter, &sheetWriter, &moodleWriter, &giftWriter, &omissions};
     const calc::WorksheetSummary summary = calc::ReadWorksheet(source, writers, problems, format, limits);
-    return {std::move(csv.text), std::move(key.text), std::move(problemSheet.text), summary};
+    return {std::move(csv.text), std::move(key.text), std::move(problemSheet.text), std::move(moodle.text),
+            std::move(gift.text), std::move(leftOut.text), summary};
 }
 
 std::size_t Count(std::string_view text, std::string_view what)
@@ -268,10 +276,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         fuzz::Fail("the answers change when the HTML files are written too", sheet);
     CheckHtml(reports.key, summary.answered);
     CheckHtml(reports.sheet, summary.answered);
+    if (Count(reports.moodle, "<question type=\"cloze\">") + Count(reports.leftOut, "\n") != summary.answered)
+        fuzz::Fail("Moodle questions and rows left out are not the answered rows", sheet);
     std::string braces(sheet);
     std::ranges::replace(braces, '<', '{');
     const Reports plain = WriteReports(braces, format, limits, decimals);
-    if (Count(reports.key, "<") != Count(plain.key, "<") || Count(reports.sheet, "<") != Count(plain.sheet, "<"))
-        fuzz::Fail("a \"<\" of the worksheet reaches the HTML unescaped", sheet);
+    if (Count(reports.key, "<") != Count(plain.key, "<") || Count(reports.sheet, "<") != Count(plain.sheet, "<")
+        || Count(reports.moodle, "<") != Count(plain.moodle, "<"))
+        fuzz::Fail("a \"<\" of the worksheet reaches the HTML or the Moodle XML unescaped", sheet);
+    // In GIFT every "{" escaped but the one that opens each question's answers.
+    if (Count(plain.gift, "{") - Count(plain.gift, "\\{") != Count(plain.gift, "\n}\n"))
+        fuzz::Fail("a \"{\" of the worksheet opens answers in GIFT", braces);
     return 0;
 }

@@ -259,6 +259,37 @@ std::string DecimalText(double x, int decimals)
     return text;
 }
 
+std::string ShortestText(double x)
+{
+    char buffer[32];
+    const char *end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific).ptr;
+    const std::string_view scientific(buffer, std::size_t(end - buffer));
+    if (!std::isfinite(x))
+        return std::string(scientific);
+    // "-d.ddde-XX": the significant digits, then where the point goes.
+    const bool negative = scientific.front() == '-';
+    const std::size_t e = scientific.find('e');
+    std::string digits;
+    for (const char c : scientific.substr(negative, e - negative)) {
+        if (c != '.')
+            digits += c;
+    }
+    std::string_view power = scientific.substr(e + 1);
+    if (power.front() == '+')
+        power.remove_prefix(1);
+    int exponent = 0;
+    std::from_chars(power.data(), power.data() + power.size(), exponent);
+    const int count = int(digits.size());
+    std::string fixed = negative ? "-" : "";
+    if (exponent < 0)
+        fixed += "0." + std::string(std::size_t(-exponent - 1), '0') + digits;
+    else if (count <= exponent + 1)
+        fixed += digits + std::string(std::size_t(exponent + 1 - count), '0');
+    else
+        fixed += digits.substr(0, std::size_t(exponent + 1)) + "." + digits.substr(std::size_t(exponent + 1));
+    return fixed.size() <= scientific.size() ? fixed : std::string(scientific);
+}
+
 std::string DmsAngleText(double degrees)
 {
     if (!std::isfinite(degrees))

@@ -42,6 +42,13 @@ std::optional<double> ReadAngle(std::string_view text, DecimalMark mark = Decima
 // `decimals` places in the mantissa: "1.2346E-100", "1E+20".
 std::string DecimalText(double x, int decimals);
 
+// The shortest text that reads back as x: the digits of std::to_chars's
+// shortest round trip, written out without an exponent when that is not
+// longer than with one, as JavaScript writes numbers below 1e21:
+// "37627409541822030" (not the exact "37627409541822032", a digit longer
+// than it needs), "0.001", "1e-07", "1e+21". Non-finite x as to_chars writes it.
+std::string ShortestText(double x);
+
 // An angle given in decimal degrees as "36° 52′ 11.64″": whole degrees, whole
 // minutes, the seconds rounded to two decimals (trailing zeros dropped), a
 // rounding up to 60 carried into the minutes and degrees.

@@ -20,6 +20,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <functional>
 #include <span>
 
 namespace {
@@ -379,6 +380,140 @@ qsizetype ShortestLength(double x)
     return (x < 0) + std::min(scientific.size(), qsizetype(fixed));
 }
 
+
+// One answer of a Moodle question as Moodle reads it back: a choice, or a
+// number and its tolerance ("v:t", with a point only).
+struct QuizAnswer {
+    QString text;
+    double value = 0, tolerance = 0;
+    int fraction = 0;
+    QString feedback;
+    bool operator==(const QuizAnswer &) const = default;
+};
+
+QuizAnswer Answer(const QRegularExpressionMatch &m, bool numerical, const std::function<QString(QString)> &undo)
+{
+    const QString weight = m.captured("weight");
+    QuizAnswer a{undo(m.captured("text")), 0, 0, !weight.isEmpty() ? weight.toInt() : m.captured(1) == "=" ? 100 : 0,
+                 undo(m.captured("feedback"))};
+    static const QRegularExpression number(R"(^-?[\d.]+(e[-+]\d+)?$)");
+    const QStringList parts = a.text.split(u':');
+    if (numerical && parts.size() == 2 && number.match(parts[0]).hasMatch() && number.match(parts[1]).hasMatch())
+        a = {QString(), parts[0].toDouble(), parts[1].toDouble(), a.fraction, a.feedback};
+    return a;
+}
+
+// What Moodle's one HTML decoding leaves of the entities the writers use.
+QString Unentity(QString text)
+{
+    static const QRegularExpression entity("&(#\\d+|amp|lt|gt|quot);");
+    const QHash<QString, QString> named{{"amp", QString(QChar(0xE026))}, {"lt", "<"}, {"gt", ">"}, {"quot", "\""}};
+    for (QRegularExpressionMatch m; (m = entity.match(text)).hasMatch();) {
+        const QString name = m.captured(1);
+        text.replace(m.capturedStart(), m.capturedLength(),
+                     name[0] == u'#' ? QString(QChar(name.mid(1).toInt())) : named[name]);
+    }
+    return text.replace(QChar(0xE026), u'&');
+}
+
+// The blanks {N:TYPE:…} of a Cloze text as its syntax has it, taken out of
+// `text`: each answer "=" or "%n%", up to "#" (not after "\" or "&"), its
+// feedback up to "~" or "}" (not after "\"), decoded once, "\}" and "\#"
+// undone. `labels`: the text before each.
+QList<QList<QuizAnswer>> ClozeBlanks(QString &text, QStringList &labels)
+{
+    static const QRegularExpression blank(R"(\{\d*:(NUMERICAL|MULTICHOICE):((?:\\.|[^}\\])*)\})");
+    static const QRegularExpression answer(
+        R"(~?(=|%(?<weight>\d+)%)?(?<text>(?:\\.|&#|[^#~\\])*)(?:#(?<feedback>(?:\\.|[^~\\])*))?)");
+    const auto undo = [](QString t) { return Unentity(t).replace("\\}", "}").replace("\\#", "#"); };
+    QList<QList<QuizAnswer>> blanks;
+    for (QRegularExpressionMatch m; (m = blank.match(text)).hasMatch();) {
+        const QString before = text.left(m.capturedStart());
+        labels << Unentity(before.mid(before.lastIndexOf(u'>') + 1));
+        blanks.append(QList<QuizAnswer>{});
+        for (const QRegularExpressionMatch &a : answer.globalMatch(m.captured(2))) {
+            if (a.capturedLength() > 0)
+                blanks.last() << Answer(a, m.captured(1) == "NUMERICAL", undo);
+        }
+        text.remove(m.capturedStart(), m.capturedLength());
+    }
+    return blanks;
+}
+
+// A Moodle XML file's questions: a category's path in `name`, or a Cloze
+// question's name, text, figure file and general feedback.
+struct XmlQuestion {
+    QString type, name, text, fileName, file, feedback;
+};
+
+QList<XmlQuestion> ReadMoodleXml(const QByteArray &bytes, QString *error)
+{
+    QList<XmlQuestion> questions;
+    QXmlStreamReader xml(bytes);
+    QStringList open;
+    while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError()) {
+        if (xml.isEndElement())
+            open.removeLast();
+        if (!xml.isStartElement())
+            continue;
+        const QString name = xml.name().toString(), type = xml.attributes().value("type").toString();
+        if (name == "question")
+            questions.append(XmlQuestion{type, {}, {}, {}, {}, {}});
+        if (name == "file")
+            questions.last().fileName = xml.attributes().value("name").toString();
+        if (name != "text" && name != "file") {
+            open << name;
+            continue;
+        }
+        XmlQuestion &q = questions.last();
+        (name == "file" ? q.file : open.last() == "questiontext" ? q.text : open.last() == "generalfeedback" ? q.feedback
+                                                                                                            : q.name) =
+            xml.readElementText();
+    }
+    *error = xml.hasError() ? xml.errorString() : QString();
+    return questions;
+}
+
+// A GIFT file as Moodle's reader takes it: questions apart by blank lines,
+// "\\", "\:", "\#", "\=", "\{", "\}", "\~" undone, but in a $CATEGORY line
+// only "\\" (the rest stay placeholders); "::name::", the text up to "{", the
+// answers up to "}", "####" general feedback.
+struct GiftQuestion {
+    QString category, name, text, feedback;
+    QList<QuizAnswer> answers;
+};
+
+QList<GiftQuestion> ReadGift(const QString &gift)
+{
+    const QString marks = ":#={}~";
+    const auto undo = [&](QString text) {
+        for (const QChar mark : marks)
+            text.replace(QChar(0xE000 + mark.unicode()), mark);
+        return text.replace(QChar(0xE100), u'\\').trimmed();
+    };
+    static const QRegularExpression answer(R"(([=~])(?:%(?<weight>\d+)%)?(?<text>[^#=~]*)(#(?<feedback>[^=~]*))?)");
+    QList<GiftQuestion> questions;
+    for (QString block : gift.split("\n\n", Qt::SkipEmptyParts)) {
+        block.replace("\\\\", QChar(0xE100));
+        for (const QChar mark : marks)
+            block.replace(QString("\\") + mark, QChar(0xE000 + mark.unicode()));
+        GiftQuestion q;
+        if (block.startsWith("$CATEGORY:")) {
+            q.category = block.mid(10).trimmed().replace(QChar(0xE100), u'\\');
+            questions << q;
+            continue;
+        }
+        const qsizetype nameEnd = block.indexOf("::", 2), open = block.indexOf(u'{'), close = block.indexOf(u'}');
+        q.name = undo(block.mid(2, nameEnd - 2));
+        q.text = undo(block.mid(nameEnd + 2, open - nameEnd - 2)).remove(QRegularExpression("^\\[html\\]"));
+        const QString answers = block.mid(open + 1, close - open - 1);
+        q.feedback = undo(answers.section("####", 1));
+        for (const QRegularExpressionMatch &a : answer.globalMatch(answers.section("####", 0, 0)))
+            q.answers << Answer(a, answers.startsWith(u'#'), undo);
+        questions << q;
+    }
+    return questions;
+}
 } // namespace
 
 class TestCalc : public QObject {
@@ -797,12 +932,23 @@ private slots:
         QTest::newRow("--informe without --lote") << QStringList{"--informe", "r.html", "tres-lados", "3", "4", "5"}
                                                   << 2 << "" << "son para las hojas (--lote)";
         QTest::newRow("--titulo without a file") << QStringList{"--titulo", "T", "--lote", "-"} << 2 << ""
-                                                 << "--titulo es para --informe y --enunciado";
+                                                 << "--titulo es para --informe, --enunciado, --moodle y --gift";
         QTest::newRow("--informe over the sheet") << QStringList{"--lote", "h.csv", "--informe", "h.csv"} << 2 << ""
                                                   << "van en ficheros distintos";
         QTest::newRow("--informe into a folder that is not there")
             << QStringList{"--informe", "/nonexistent/r.html", "--lote", "-"} << 2 << ""
             << "no se puede escribir «/nonexistent/r.html»";
+        QTest::newRow("--moodle to standard output") << QStringList{"--lote", "-", "--moodle", "-"} << 2 << ""
+                                                     << "--moodle escribe en un fichero: «-» no vale";
+        QTest::newRow("--moodle and --gift into one file")
+            << QStringList{"--moodle", "q", "--gift", "q", "--lote", "-"} << 2 << "" << "van en ficheros distintos";
+        QTest::newRow("--gift over the sheet") << QStringList{"--gift", "h.csv", "--lote", "h.csv"} << 2 << ""
+                                               << "van en ficheros distintos";
+        QTest::newRow("--titulo with --gift alone")
+            << QStringList{"--titulo", "T", "--gift", "/nonexistent/q.txt", "--lote", "-"} << 2 << ""
+            << "no se puede escribir «/nonexistent/q.txt»";
+        QTest::newRow("--moodle without a sheet") << QStringList{"--moodle", "q.xml", "tres-lados", "3", "4", "5"}
+                                                  << 2 << "" << "son para las hojas (--lote) y generar";
         QTest::newRow("--svg without a file") << QStringList{"--svg"} << 2 << "" << "falta el fichero tras --svg";
         QTest::newRow("--svg and --lote") << QStringList{"--svg", "f.svg", "--lote", "-"} << 2 << ""
                                           << "no se combina con --lote";
@@ -1206,6 +1352,153 @@ private slots:
         const QString answer = (form2::k345.mid(9, 3) + form2::k345.mid(0, 9) + form2::k345.mid(12)).join(u';');
         for (const QStringList &record : records.mid(1))
             QCOMPARE(record, (QStringList{"tres-lados", "3", "4", "5"} + WithMark(answer, u'.', u',').split(u';')));
+    }
+
+    // --moodle and --gift read back as Moodle reads them, every problem
+    // against `sorvani-calc resolver` of its own statement: the blanks in
+    // order, each right answer and tolerance, the known mistakes apart from
+    // it, LLA's count and its two sets in order, the same questions in GIFT,
+    // the categories, the title as it was typed, the rows left out named.
+    void moodle_data()
+    {
+        QTest::addColumn<QStringList>("args"); // "HOJA": the sheet's file
+        QTest::addColumn<QByteArray>("sheet");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("categories");
+        QTest::addColumn<int>("leftOut");
+        const QString top = "$course$/top/";
+        QTest::newRow("generar, two versions")
+            << QStringList{"--semilla", "2026", "--versiones", "2", "generar", "10"} << QByteArray() << 2 << QString()
+            << QStringList{top + "Sorvani/Versión A", top + "Sorvani/Versión B"} << 0;
+        QTest::newRow("LLA of every kind, 3 places")
+            << QStringList{"--semilla", "7", "--casos", "LLA", "--decimales", "3", "generar", "9"} << QByteArray() << 3
+            << QString() << QStringList{top + "Sorvani"} << 0;
+        QTest::newRow("window rows; refused, failed and triangle-less rows left out")
+            << QStringList{"--lote", "HOJA"}
+            << QByteArray("tres-lados;3;4;5\ndos-angulos;20;30;0;40;15;30;12,5\ndos-lados;45;30;15;10,5;7\n"
+                          "tres-lados;0;4;5\ndos-angulos;90;0;0;90;0;0;5\nresolver;a=1;b=2;c=5\n"
+                          "resolver;a=-3;c=5;A=40\nresolver;a=3;c=5;A=40\nresolver;A=100;a=3;b=5\n"
+                          "resolver;b=4;c=5;A=90\nresolver;c=4;B=30;C=90\n")
+            << 2 << QString() << QStringList{top + "Sorvani"} << 4;
+        const QString hostile = "Tema 4 </text> & {1:NUMERICAL:=1} «repaso»";
+        QTest::newRow("a hostile title and version")
+            << QStringList{"--titulo", hostile, "--decimales", "0", "--lote", "HOJA"}
+            << QByteArray("versión;</b>X/1/\nresolver;a=7;b=10;A=30\n") << 0 << hostile
+            << QStringList{top + "Tema 4  & {1:NUMERICAL:=1} «repaso»/Versión X//1"} << 0;
+        const QString marks = "/a]]>b #~ \\: c/ ";
+        QTest::newRow("a title of marks") << QStringList{"--titulo", marks, "--lote", "HOJA"}
+                                          << QByteArray("resolver;a=3;b=4;C=90\n") << 2 << marks
+                                          << QStringList{top + " //a]]>b #~ \\: c"} << 0;
+    }
+
+    void moodle()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, sheet);
+        QFETCH(int, decimals);
+        QFETCH(QString, title);
+        QFETCH(QStringList, categories);
+        QFETCH(int, leftOut);
+        QTemporaryDir dir;
+        QFile sheetFile(dir.filePath("hoja.csv")), xmlFile(dir.filePath("q.xml")), giftFile(dir.filePath("q.txt"));
+        QVERIFY(sheetFile.open(QIODevice::WriteOnly) && sheetFile.write(sheet) == sheet.size());
+        sheetFile.close();
+        args.replaceInStrings(QRegularExpression("^HOJA$"), sheetFile.fileName());
+        const Run run = Calc(QStringList{"--moodle", xmlFile.fileName(), "--gift", giftFile.fileName()} + args);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err.count(": no va en las preguntas de Moodle: "), leftOut);
+        QVERIFY(xmlFile.open(QIODevice::ReadOnly) && giftFile.open(QIODevice::ReadOnly));
+        QString error;
+        const QList<XmlQuestion> xml = ReadMoodleXml(xmlFile.readAll(), &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QList<GiftQuestion> gift = ReadGift(QString::fromUtf8(giftFile.readAll()));
+        const auto tolerance = [&](double v) { return std::max(std::pow(10.0, -decimals), 0.001 * std::fabs(v)); };
+        QStringList xmlCategories, giftCategories;
+        QSet<int> counts; // of LLA problems
+        for (const XmlQuestion &q : xml) {
+            QVERIFY(!gift.isEmpty());
+            if (q.type == "category") {
+                xmlCategories << q.name;
+                giftCategories << gift.takeFirst().category;
+                continue;
+            }
+            QString text = q.text;
+            QStringList labels;
+            const QList<QList<QuizAnswer>> blanks = ClozeBlanks(text, labels);
+            const QString shown = Unentity(text.remove(QRegularExpression("<[^>]*>")));
+            QVERIFY2(shown.startsWith(title + "Resuelve el triángulo con "), qPrintable(shown));
+            // The statement's parts as resolver's: "a = 3 m" as "a=3".
+            QStringList parts = shown.section(" con ", 1).section(u'.', 0, 0).split(QRegularExpression(", | y "));
+            QString asked = "abcABC", given;
+            for (QString &part : parts) {
+                asked.remove(part[0]);
+                given += part[0];
+                part = part.remove(QRegularExpression(" m$")).replace(" = ", "=");
+            }
+            QList<QJsonObject> sets;
+            for (const QJsonValue t : QJsonDocument::fromJson(Calc(QStringList{"--json", "resolver"} + parts).out)
+                                          .object()["soluciones"].toArray())
+                sets << t.toObject();
+            QCOMPARE(q.fileName.isEmpty(), sets.isEmpty());
+            QCOMPARE(QByteArray::fromBase64(q.file.toLatin1()).contains("<svg"), !sets.isEmpty());
+            QCOMPARE(q.feedback.contains("Sin solución"), sets.isEmpty());
+            // LLA: how many, then the triangle whose angle facing the other given side is not obtuse first.
+            const QString angle = QString(given).remove(QRegularExpression("[abc]"));
+            const bool ambiguous = angle.size() == 1 && given.contains(angle[0].toLower());
+            if (ambiguous) {
+                counts << sets.size();
+                QCOMPARE(labels[0], "¿Cuántos triángulos hay? ");
+                QCOMPARE(blanks[0][sets.size()].fraction, 100);
+                QCOMPARE(blanks[0][sets.size()].text, QStringList({"Ninguno", "Uno", "Dos"})[sets.size()]);
+                const QString other =
+                    QString(given).remove(QRegularExpression("[A-C]")).remove(angle[0].toLower()).toUpper();
+                if (sets.size() == 2 && sets[0][other].toDouble() > 90)
+                    sets.swapItemsAt(0, 1);
+                sets.resize(2);
+            }
+            const qsizetype perSet = asked.size() + 1;
+            QCOMPARE(blanks.size(), ambiguous + qMax(qsizetype(1), sets.size()) * perSet);
+            for (qsizetype n = ambiguous; n < blanks.size(); ++n) {
+                const qsizetype part = (n - ambiguous) % perSet;
+                const QString name = part < asked.size() ? QString(asked[part]) : QString("area");
+                QCOMPARE(labels[n],
+                         (part == asked.size() ? "Área" : (name[0].isUpper() ? "Ángulo " : "Lado ") + name) + " = ");
+                const QJsonObject t = sets.value((n - ambiguous) / perSet);
+                const double value = t.isEmpty() ? 0 : t[name].toDouble();
+                const QuizAnswer &right = blanks[n][0];
+                QVERIFY(right.fraction == 100 && right.text.isEmpty());
+                QVERIFY2(std::fabs(right.value - value) <= 1e-12 * value, qPrintable(QString::number(right.value)));
+                QCOMPARE(right.tolerance, tolerance(right.value));
+                bool radians = false;
+                for (const QuizAnswer &wrong : blanks[n].mid(1)) {
+                    QVERIFY(wrong.fraction == 0 && wrong.text.isEmpty() && wrong.feedback.startsWith("Incorrecto: "));
+                    QCOMPARE(wrong.tolerance, tolerance(wrong.value));
+                    QVERIFY(std::fabs(wrong.value - value) > wrong.tolerance + right.tolerance);
+                    radians = radians
+                              || (std::fabs(wrong.value - value * M_PI / 180) < 1e-9 && wrong.feedback.contains("radianes"));
+                }
+                const double inRadians = value * M_PI / 180;
+                QCOMPARE(radians, name[0].isUpper() && value - inRadians > tolerance(value) + tolerance(inRadians));
+            }
+            // In GIFT, the count and each blank a question of its own, alike.
+            for (qsizetype n = 0; n < blanks.size(); ++n) {
+                QVERIFY(!gift.isEmpty());
+                const GiftQuestion g = gift.takeFirst();
+                const qsizetype part = (n - ambiguous) % perSet;
+                const QString suffix =
+                    n < ambiguous ? "Cuántos triángulos" : part == asked.size() ? "Área" : QString(asked[part]);
+                QCOMPARE(g.name, q.name + " · " + suffix + (n - ambiguous >= perSet ? " (2)" : ""));
+                QVERIFY2(Unentity(g.text).startsWith(title.isEmpty() ? "<p>Resuelve" : "<p><b>" + title + "</b>"),
+                         qPrintable(g.text));
+                QCOMPARE(g.answers, blanks[n]);
+                QCOMPARE(g.feedback, q.feedback);
+            }
+        }
+        QVERIFY(gift.isEmpty());
+        QCOMPARE(xmlCategories, categories);
+        QCOMPARE(giftCategories, categories);
+        QCOMPARE(counts.size(), args.contains("LLA") ? 3 : counts.size());
     }
 };
 

@@ -119,6 +119,8 @@ private slots:
     void readValue();
     void decimalText_data();
     void decimalText();
+    void shortestText_data();
+    void shortestText();
     void dmsAngleText_data();
     void dmsAngleText();
 };
@@ -551,6 +553,40 @@ void TestNumeric::decimalText()
     QFETCH(int, decimals);
     QFETCH(QString, expected);
     QCOMPARE(QString::fromStdString(DecimalText(value, decimals)), expected);
+}
+
+void TestNumeric::shortestText_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("expected"); // empty: only no longer than to_chars, and read back
+    QTest::newRow("17 digits, 16 significant") << 37627409541822032.0 << "37627409541822030";
+    QTest::newRow("2^53 + 2, every digit needed") << 9007199254740994.0 << "9007199254740994";
+    QTest::newRow("fixed as long as the exponent form") << 1.2345678901234568e20 << "123456789012345680000";
+    QTest::newRow("1e20") << 1e20 << "1e+20";
+    QTest::newRow("a thousandth") << 0.001 << "0.001";
+    QTest::newRow("a ten-thousandth") << 0.0001 << "1e-04";
+    QTest::newRow("negative zero") << -0.0 << "-0";
+    QTest::newRow("largest") << 1.7976931348623157e308 << "1.7976931348623157e+308";
+    QRandomGenerator random(53);
+    for (int n = 0; n < 200; ++n) {
+        QTest::addRow("random %d", n) << std::ldexp(random.generateDouble() + 0.5, random.bounded(-1074, 1023))
+                                      << QString();
+    }
+}
+
+// The shortest text that reads back, laid out as JavaScript would.
+void TestNumeric::shortestText()
+{
+    QFETCH(double, value);
+    QFETCH(QString, expected);
+    const std::string text = ShortestText(value);
+    double back = 0;
+    std::from_chars(text.data(), text.data() + text.size(), back);
+    QCOMPARE(std::memcmp(&back, &value, sizeof value), 0);
+    char plain[32];
+    QVERIFY(std::size_t(std::to_chars(plain, plain + sizeof plain, value).ptr - plain) >= text.size());
+    if (!expected.isEmpty())
+        QCOMPARE(QString::fromStdString(text), expected);
 }
 
 void TestNumeric::dmsAngleText_data()

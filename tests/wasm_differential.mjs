@@ -2,14 +2,14 @@
 // own sorvani.js, against the native build over the same random input: the
 // resolver view (boxes, status, results, figure, working, copied text) of
 // 100,000 triangles, and 100,000 worksheet rows answered by sorvani-calc
-// --lote (CSV, answer key, problem sheet, messages, exit status). Every
-// output must be the same, byte for byte. Then fresh sheets against
-// `sorvani-calc generar` (sheet, answer key, problem sheet; a wrong use's
-// message), and the practice page's calls (view, store, set-aside store,
-// address) over random sessions: answers right, at the tolerance's edges,
-// known mistakes, hostile text, links of every kind and broken stores. What
-// the view says against what `sorvani-calc resolver` prints, tst_web checks
-// in the browser for every row of GeneralCases.h.
+// --lote (CSV, answer key, problem sheet, Moodle XML, GIFT, messages, exit
+// status). Every output must be the same, byte for byte. Then fresh sheets
+// against `sorvani-calc generar` (sheet, answer key, problem sheet, Moodle
+// XML, GIFT; a wrong use's message), and the practice page's calls (view,
+// store, set-aside store, address) over random sessions: answers right, at
+// the tolerance's edges, known mistakes, hostile text, links of every kind
+// and broken stores. What the view says against what `sorvani-calc resolver`
+// prints, tst_web checks in the browser for every row of GeneralCases.h.
 //   node wasm_differential.mjs SITE WASM_NATIVE SORVANI_CALC
 import { spawn, spawnSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
@@ -169,23 +169,29 @@ function sheets(count, rows, withKey, dir) {
       { separador: separator, decimales: decimals, titulo: title });
     const what = `worksheet ${n} (${separator}, ${decimals} decimals, title ${JSON.stringify(title)})`;
 
+    // The module's messages are those of the run with every file; the CSV
+    // alone names no row left out of the Moodle files.
+    const messages = Buffer.from(got.problemas);
     const csv = spawnSync(calc, [...options, '--lote', sheet], { maxBuffer: 1 << 30 });
     if (!csv.stdout.equals(Buffer.from(got.csv))) fail(`${what}: CSV`, csv.stdout, got.csv);
-    const messages = Buffer.from(got.problemas);
-    if (!csv.stderr.equals(messages)) fail(`${what}: messages`, csv.stderr, messages);
+    const alone = got.problemas.split('\n').filter((line) => !line.includes(': no va en las preguntas de Moodle: '));
+    if (csv.stderr.toString() !== alone.join('\n')) fail(`${what}: messages`, csv.stderr, alone.join('\n'));
     if (csv.status !== got.salida) fail(`${what}: exit status`, String(csv.status), String(got.salida));
     if (withKey) {
       const key = join(dir, 'solucionario.html'), problems = join(dir, 'enunciado.html');
+      const moodle = join(dir, 'moodle.xml'), gift = join(dir, 'gift.txt');
       const titled = title ? ['--titulo', title] : [];
       const run = spawnSync(calc, [...options, ...titled, '--lote', sheet, '--informe', key, '--enunciado',
-        problems]);
+        problems, '--moodle', moodle, '--gift', gift]);
       const same = (path, bytes, name) => {
         if (!readFileSync(path).equals(Buffer.from(bytes))) fail(`${what}: ${name}`, readFileSync(path), bytes);
       };
       same(key, got.solucionario, 'answer key');
       same(problems, got.enunciado, 'problem sheet');
-      if (!run.stderr.equals(messages)) fail(`${what}: messages with the key`, run.stderr, messages);
-      if (run.status !== got.salida) fail(`${what}: exit status with the key`, String(run.status), String(got.salida));
+      same(moodle, got.moodle, 'Moodle XML');
+      same(gift, got.gift, 'GIFT');
+      if (!run.stderr.equals(messages)) fail(`${what}: messages with the files`, run.stderr, messages);
+      if (run.status !== got.salida) fail(`${what}: exit status with the files`, String(run.status), String(got.salida));
     }
     answered += got.resumen.respondidas;
   }
@@ -209,23 +215,25 @@ function generated(dir) {
   for (const options of sets) {
     const got = sorvani.generate(options);
     const what = `generar ${JSON.stringify(options)}`;
-    const key = join(dir, 'solucionario.html'), problems = join(dir, 'enunciado.html');
-    rmSync(key, { force: true });
-    rmSync(problems, { force: true });
+    const files = ['solucionario.html', 'enunciado.html', 'moodle.xml', 'gift.txt'].map((name) => join(dir, name));
+    for (const file of files) rmSync(file, { force: true });
     const args = ['--semilla', options.semilla, '--casos', (options.casos ?? ['LLL', 'LAL', 'ALA', 'LAA', 'LLA']).join(','),
       '--versiones', String(options.versiones ?? 1), '--separador', options.separador ?? ';',
       '--decimales', String(options.decimales ?? 4), ...(options.titulo ? ['--titulo', options.titulo] : []),
-      '--informe', key, '--enunciado', problems, 'generar', String(options.cantidad)];
+      '--informe', files[0], '--enunciado', files[1], '--moodle', files[2], '--gift', files[3],
+      'generar', String(options.cantidad)];
     const run = spawnSync(calc, args, { maxBuffer: 1 << 30 });
     if (run.status !== got.salida) fail(`${what}: exit status`, String(run.status), String(got.salida));
     if (!run.stdout.equals(Buffer.from(got.hoja))) fail(`${what}: sheet`, run.stdout, got.hoja);
+    const outputs = [got.solucionario, got.enunciado, got.moodle, got.gift];
     if (run.status === 0) {
-      if (!readFileSync(key).equals(Buffer.from(got.solucionario))) fail(`${what}: answer key`, readFileSync(key), got.solucionario);
-      if (!readFileSync(problems).equals(Buffer.from(got.enunciado))) fail(`${what}: problem sheet`, readFileSync(problems), got.enunciado);
+      files.forEach((file, i) => {
+        if (!readFileSync(file).equals(Buffer.from(outputs[i]))) fail(`${what}: ${file}`, readFileSync(file), outputs[i]);
+      });
       made++;
     } else {
       const line = run.stderr.toString().split('\n')[0] + '\n';
-      if (line !== got.problemas || got.solucionario.length || got.enunciado.length) fail(`${what}: wrong use`, line, got.problemas);
+      if (line !== got.problemas || outputs.some((output) => output.length)) fail(`${what}: wrong use`, line, got.problemas);
     }
   }
   if (made !== 3) fail('generar', '3 sheets made', `${made} sheets made`);
@@ -340,7 +348,7 @@ const started = Date.now();
 const { solved, two } = await views(100000);
 const dir = mkdtempSync(join(tmpdir(), 'tst_wasm-'));
 try {
-  // Answer keys and problem sheets hold a figure per row: fewer rows there.
+  // Answer keys, problem sheets and Moodle files hold a figure per row: fewer rows there.
   const answered = sheets(10, 9000, false, dir) + sheets(20, 500, true, dir);
   const made = generated(dir);
   const p = practices(100);

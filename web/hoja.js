@@ -1,6 +1,6 @@
 // The worksheet page: the chosen CSV is read here and answered by the module,
-// which writes the three files exactly as sorvani-calc --lote does; or the
-// module makes a fresh sheet as sorvani-calc generar does, answered at once.
+// which writes every file exactly as sorvani-calc --lote does; or the module
+// makes a fresh sheet as sorvani-calc generar does, answered at once.
 import { generate, worksheet } from './sorvani.js';
 import { save, decimals, start, shown } from './comun.js';
 
@@ -9,9 +9,10 @@ const chooser = $('fichero');
 const zone = $('zona');
 const summary = $('resumen');
 const problems = $('problemas');
-const downloads = { csv: $('bajar-csv'), solucionario: $('bajar-solucionario'), enunciado: $('bajar-enunciado') };
+const downloads = { csv: $('bajar-csv'), solucionario: $('bajar-solucionario'), enunciado: $('bajar-enunciado'),
+  moodle: $('bajar-moodle'), gift: $('bajar-gift') };
 const made = { hoja: $('bajar-ejercicios'), solucionario: $('bajar-ejercicios-solucionario'),
-  enunciado: $('bajar-ejercicios-enunciado') };
+  enunciado: $('bajar-ejercicios-enunciado'), moodle: $('bajar-ejercicios-moodle'), gift: $('bajar-ejercicios-gift') };
 const seed = $('semilla');
 const madeStatus = $('generada');
 let sheet = null; // { name, bytes, generated }
@@ -110,12 +111,16 @@ for (const box of caseBoxes)
 made.hoja.addEventListener('click', () => save(fresh.hoja, 'ejercicios.csv', 'text/csv'));
 made.solucionario.addEventListener('click', () => save(fresh.solucionario, 'ejercicios-solucionario.html', 'text/html'));
 made.enunciado.addEventListener('click', () => save(fresh.enunciado, 'ejercicios-enunciado.html', 'text/html'));
+made.moodle.addEventListener('click', () => save(fresh.moodle, 'ejercicios-moodle.xml', 'application/xml'));
+made.gift.addEventListener('click', () => save(fresh.gift, 'ejercicios-gift.txt', 'text/plain'));
 
 downloads.csv.addEventListener('click', () => save(answer.csv, `${sheet.name}-resuelta.csv`, 'text/csv'));
 downloads.solucionario.addEventListener('click', () =>
   save(answer.solucionario, `${sheet.name}-solucionario.html`, 'text/html'));
 downloads.enunciado.addEventListener('click', () =>
   save(answer.enunciado, `${sheet.name}-enunciado.html`, 'text/html'));
+downloads.moodle.addEventListener('click', () => save(answer.moodle, `${sheet.name}-moodle.xml`, 'application/xml'));
+downloads.gift.addEventListener('click', () => save(answer.gift, `${sheet.name}-gift.txt`, 'text/plain'));
 
 if (await start(summary)) {
   ready = true;

@@ -107,11 +107,12 @@ export function resolver(request) {
 }
 
 // A worksheet (the CSV file's bytes) answered as `sorvani-calc --separador S
-// --decimales D --titulo T --lote F` writes it, with --informe and --enunciado:
-// options { separador: ';' | ',', decimales: 0 to 10, titulo: '' for the default }.
-// Returns { csv, solucionario, enunciado (bytes), problemas (what sorvani-calc
-// writes on standard error), resumen: { filas, respondidas, omitidas, malas,
-// avisos }, salida (its exit status) }.
+// --decimales D --titulo T --lote F` writes it, with --informe, --enunciado,
+// --moodle and --gift: options { separador: ';' | ',', decimales: 0 to 10,
+// titulo: '' for the default }. Returns { csv, solucionario, enunciado,
+// moodle, gift (bytes), problemas (what sorvani-calc writes on standard error
+// with all four files), resumen: { filas, respondidas, omitidas, malas, avisos },
+// salida (its exit status) }.
 export function worksheet(bytes, options = {}) {
   const title = encoder.encode(String(options.titulo ?? ''));
   writeInput([bytes, title]);
@@ -121,6 +122,8 @@ export function worksheet(bytes, options = {}) {
     csv: outputBytes(0),
     solucionario: outputBytes(1),
     enunciado: outputBytes(2),
+    moodle: outputBytes(5),
+    gift: outputBytes(6),
     problemas: outputText(3),
     resumen: JSON.parse(outputText(4)),
     salida,
@@ -128,13 +131,13 @@ export function worksheet(bytes, options = {}) {
 }
 
 // A fresh sheet as `sorvani-calc --semilla N --casos LISTA --versiones K
-// --separador S --decimales D --titulo T --informe K --enunciado P generar
-// CANTIDAD` writes it: options { cantidad, casos: ['LLL', …], versiones,
-// semilla: decimal text, separador: ';' | ',', decimales: 0 to 10, titulo: ''
-// for the default }, each read by the C++ as the command reads it. Returns
-// { hoja, solucionario, enunciado (bytes, empty on a wrong use), problemas
-// (its standard error but the usage: on a wrong use, the Spanish message),
-// salida (its exit status) }.
+// --separador S --decimales D --titulo T --informe K --enunciado P --moodle M
+// --gift G generar CANTIDAD` writes it: options { cantidad, casos: ['LLL', …],
+// versiones, semilla: decimal text, separador: ';' | ',', decimales: 0 to 10,
+// titulo: '' for the default }, each read by the C++ as the command reads it.
+// Returns { hoja, solucionario, enunciado, moodle, gift (bytes, empty on a
+// wrong use), problemas (its standard error but the usage: on a wrong use, the
+// Spanish message), salida (its exit status) }.
 export function generate(options = {}) {
   const texts = [options.cantidad ?? 10, (options.casos ?? ['LLL', 'LAL', 'ALA', 'LAA', 'LLA']).join(','),
     options.versiones ?? 1, options.semilla ?? '', options.titulo ?? ''].map((text) => encoder.encode(String(text)));
@@ -145,6 +148,8 @@ export function generate(options = {}) {
     hoja: outputBytes(0),
     solucionario: outputBytes(1),
     enunciado: outputBytes(2),
+    moodle: outputBytes(5),
+    gift: outputBytes(6),
     problemas: outputText(3),
     salida,
   };

@@ -109,10 +109,10 @@ class Page:
             'return [...document.querySelectorAll("input, select")].find((e) => [...e.labels].some('
             '(l) => l.textContent.trim() === arguments[0]))', name)
 
-    def button(self, name):
+    def button(self, name, within='body'):
         return self.d.execute_script(
-            'return [...document.querySelectorAll("button, a")].find((e) => e.textContent.trim() === arguments[0])',
-            name)
+            'return [...document.querySelector(arguments[1]).querySelectorAll("button, a")]'
+            '.find((e) => e.textContent.trim() === arguments[0])', name, within)
 
     def value(self, name):
         return self.box(name).get_property('value')
@@ -300,11 +300,11 @@ def test_phone_and_print(page, args, axe):
     check('Copiar' not in text and 'Borrar' not in text and 'Solución 2' not in text, 'print shows buttons')
 
 
-def download(page, button, path):
+def download(page, button, path, within='body'):
     """The bytes the button saves as `path`."""
     if os.path.exists(path):
         os.remove(path)
-    page.button(button).click()
+    page.button(button, within).click()
     page.wait(lambda: os.path.exists(path) and not os.path.exists(path + '.crdownload'))
     time.sleep(0.1)
     return open(path, 'rb').read()
@@ -313,7 +313,7 @@ def download(page, button, path):
 def test_worksheet(page, args, axe, downloads):
     rows = ('tres-lados;3;4;5\nresolver;a=4;c=5;A=40\nresolver;a=3;c=5;A=40\n'
             f'resolver;a={HOSTILE};b=4;c=5\ndos-lados;45;30;15;10,5;7\ntres-lados;3;4cm;5\nfoo;1;2\n'
-            'dos-angulos;20;30;0;40;15;30;12.5\n')
+            'dos-angulos;20;30;0;40;15;30;12.5\nresolver;a=1;b=2;c=5\n')
     page.d.execute_cdp_cmd('Browser.setDownloadBehavior', {'behavior': 'allow', 'downloadPath': downloads})
     # The figure saved is the one sorvani-calc --svg draws.
     page.open('index.html#a=3&b=4&c=5')
@@ -342,19 +342,24 @@ def test_worksheet(page, args, axe, downloads):
         page.wait(lambda: page.status().startswith(name + ':'))
         common = ['--separador', separator, '--decimales', decimals]
         answers = subprocess.run([args.calc, *common, '--lote', sheet], capture_output=True)
-        key, problems = (os.path.join(downloads, 'native-' + n) for n in ('key.html', 'sheet.html'))
-        subprocess.run([args.calc, *common, *(['--titulo', title] if title else []), '--lote', sheet,
-                        '--informe', key, '--enunciado', problems], capture_output=True)
+        key, problems, moodle, gift = (os.path.join(downloads, 'native-' + n)
+                                       for n in ('key.html', 'sheet.html', 'moodle.xml', 'gift.txt'))
+        files = subprocess.run([args.calc, *common, *(['--titulo', title] if title else []), '--lote', sheet,
+                                '--informe', key, '--enunciado', problems, '--moodle', moodle, '--gift', gift],
+                               capture_output=True)
+        # Every line the command writes with all its files, the row left out of Moodle's too.
         items = page.d.execute_script('return [...document.querySelectorAll("#problemas li")].map((l) => l.textContent)')
-        native = [line.removeprefix('sorvani-calc: ') for line in answers.stderr.decode().splitlines()]
-        check(items == native, f'{name}: problems {items}, native {answers.stderr!r}')
+        native = [line.removeprefix('sorvani-calc: ') for line in files.stderr.decode().splitlines()]
+        check(items == native and any('Moodle' in i for i in items), f'{name}: problems {items}, native {files.stderr!r}')
         answered = answers.stdout.count(b'\n') - 1
-        check(f' {answered} de 8 ' in page.status(), f'{name}: summary {page.status()!r}, {answered} answered')
+        check(f' {answered} de 9 ' in page.status(), f'{name}: summary {page.status()!r}, {answered} answered')
         check(page.d.execute_script('return document.querySelectorAll("main img").length') == 0,
               'worksheet text became markup')
         for button, saved, want in (('Descargar respuestas (CSV)', 'resuelta.csv', answers.stdout),
                                     ('Descargar solucionario', 'solucionario.html', open(key, 'rb').read()),
-                                    ('Descargar enunciado', 'enunciado.html', open(problems, 'rb').read())):
+                                    ('Descargar enunciado', 'enunciado.html', open(problems, 'rb').read()),
+                                    ('Descargar para Moodle (XML)', 'moodle.xml', open(moodle, 'rb').read()),
+                                    ('Descargar para Moodle (GIFT)', 'gift.txt', open(gift, 'rb').read())):
             check(download(page, button, os.path.join(downloads, f'{name}-{saved}')) == want,
                   f'{name}-{saved} ({separator}, {decimals} decimals) differs')
     page.axe(axe, 'worksheet answered')
@@ -369,14 +374,17 @@ def test_worksheet(page, args, axe, downloads):
 
 def test_generate(page, args, axe, downloads):
     page.open('hoja.html')
-    made = 'Descargar ejercicios.csv', 'Descargar ejercicios-solucionario.html', 'Descargar ejercicios-enunciado.html'
+    made = {'Descargar ejercicios.csv': 'ejercicios.csv',
+            'Descargar ejercicios-solucionario.html': 'ejercicios-solucionario.html',
+            'Descargar ejercicios-enunciado.html': 'ejercicios-enunciado.html',
+            'Descargar para Moodle (XML)': 'ejercicios-moodle.xml', 'Descargar para Moodle (GIFT)': 'ejercicios-gift.txt'}
     # A wrong use: the command's message, nothing to save.
     page.box('Cantidad').clear()
     page.box('Cantidad').send_keys('0')
     page.button('Generar').click()
     status = lambda: page.d.find_element('id', 'generada').get_property('textContent')
     check(status() == 'la cantidad de problemas va de 1 a 10000, no «0»', f'wrong use: {status()!r}')
-    check(all(not page.button(b).is_enabled() for b in made), 'a wrong use left something to save')
+    check(all(not page.button(b, '.generar').is_enabled() for b in made), 'a wrong use left something to save')
     page.d.execute_script('for (const b of document.querySelectorAll("input[name=casos]")) b.click()')
     check(not page.button('Generar').is_enabled(), 'Generar with no case ticked')
     for separator, decimals, title, count, versions, seed, cases in (
@@ -394,14 +402,15 @@ def test_generate(page, args, axe, downloads):
         page.wait(lambda: status() == f'Hoja generada con la semilla {seed}.')
         # Answered at once by the worksheet part.
         page.wait(lambda: page.status().startswith('ejercicios: '))
-        key, problems = (os.path.join(downloads, 'native-' + n) for n in ('key.html', 'sheet.html'))
+        files = [os.path.join(downloads, 'native-' + n) for n in ('key.html', 'sheet.html', 'moodle.xml', 'gift.txt')]
         run = subprocess.run([args.calc, '--semilla', seed, '--casos', ','.join(cases), '--versiones', versions,
                               '--separador', separator, '--decimales', decimals,
-                              *(['--titulo', title] if title else []), '--informe', key, '--enunciado', problems,
-                              'generar', count], capture_output=True)
-        for button, want in zip(made, (run.stdout, open(key, 'rb').read(), open(problems, 'rb').read())):
-            saved = os.path.join(downloads, button.removeprefix('Descargar '))
-            check(download(page, button, saved) == want, f'{saved} ({separator}, seed {seed}) differs')
+                              *(['--titulo', title] if title else []), '--informe', files[0], '--enunciado', files[1],
+                              '--moodle', files[2], '--gift', files[3], 'generar', count], capture_output=True)
+        wanted = [run.stdout] + [open(f, 'rb').read() for f in files]
+        for (button, name), want in zip(made.items(), wanted):
+            saved = os.path.join(downloads, name)
+            check(download(page, button, saved, '.generar') == want, f'{saved} ({separator}, seed {seed}) differs')
     check(page.d.execute_script('return document.querySelectorAll("main img").length') == 0, 'a title became markup')
     page.axe(axe, 'sheet generated')
     # No seed: one is drawn, shown, and gives the same sheet again.
@@ -409,9 +418,10 @@ def test_generate(page, args, axe, downloads):
     page.button('Generar').click()
     drawn = page.value('Semilla')
     check(re.fullmatch(r'\d+', drawn) and int(drawn) < 2 ** 64, f'drawn seed {drawn!r}')
-    first = download(page, made[0], os.path.join(downloads, 'ejercicios.csv'))
+    first = download(page, 'Descargar ejercicios.csv', os.path.join(downloads, 'ejercicios.csv'))
     page.button('Generar').click()
-    check(download(page, made[0], os.path.join(downloads, 'ejercicios.csv')) == first, 'the shown seed gave another sheet')
+    check(download(page, 'Descargar ejercicios.csv', os.path.join(downloads, 'ejercicios.csv')) == first,
+          'the shown seed gave another sheet')
 
 
 PRACTICE = 'semilla=2026&casos=LLL,LAL,ALA,LAA,LLA&problemas=10&decimales=2'

@@ -26,7 +26,7 @@
 namespace {
 
 std::vector<char> input;
-std::array<std::string, 5> outputs;
+std::array<std::string, 7> outputs;
 
 std::string_view Input(std::size_t &offset, std::size_t size)
 {
@@ -76,10 +76,12 @@ void sorvani_resolver(std::size_t size0, std::size_t size1, std::size_t size2, s
 }
 
 // A worksheet as `sorvani-calc --separador S --decimales D --titulo T --lote F
-// --informe K --enunciado P` answers it. Input: the worksheet's `sheetSize`
-// bytes, then the title's `titleSize` (none: the default title). Outputs: 0
-// the answered CSV, 1 the answer key, 2 the problem sheet, 3 the lines written
-// on standard error, 4 the counts as JSON. Returns sorvani-calc's exit status.
+// --informe K --enunciado P --moodle M --gift G` answers it. Input: the
+// worksheet's `sheetSize` bytes, then the title's `titleSize` (none: the
+// default title). Outputs: 0 the answered CSV (as without the files), 1 the
+// answer key, 2 the problem sheet, 3 the lines written on standard error, 4
+// the counts as JSON, 5 the Moodle XML, 6 the GIFT. Returns sorvani-calc's
+// exit status.
 SORVANI_EXPORT(sorvani_worksheet)
 int sorvani_worksheet(std::size_t sheetSize, std::size_t titleSize, int separator, int decimals)
 {
@@ -88,17 +90,20 @@ int sorvani_worksheet(std::size_t sheetSize, std::size_t titleSize, int separato
     const std::string_view title = Input(offset, titleSize);
     calc::SheetOptions options;
     options.format = separator == ',' ? calc::kInternationalCsv : calc::kSpanishCsv;
-    options.decimals = decimals;
+    options.decimals = options.quizDecimals = decimals;
     if (!title.empty())
         options.title = title;
+    options.titled = !title.empty();
     calc::TextSource source(sheet);
-    calc::StringSink csv, key, problems, messages;
+    calc::StringSink csv, key, problems, messages, moodle, gift;
     const calc::WorksheetSummary summary =
-        calc::AnswerSheet(source, {&csv, &key, &problems}, messages, options);
+        calc::AnswerSheet(source, {&csv, &key, &problems, &moodle, &gift}, messages, options);
     outputs[0] = std::move(csv.text);
     outputs[1] = std::move(key.text);
     outputs[2] = std::move(problems.text);
     outputs[3] = std::move(messages.text);
+    outputs[5] = std::move(moodle.text);
+    outputs[6] = std::move(gift.text);
     outputs[4] = "{" + Count("filas", summary.rows) + "," + Count("respondidas", summary.answered) + "," +
                  Count("omitidas", summary.skipped) + "," + Count("malas", summary.bad) + "," +
                  Count("avisos", summary.warnings) + "}";
@@ -106,12 +111,13 @@ int sorvani_worksheet(std::size_t sheetSize, std::size_t titleSize, int separato
 }
 
 // A fresh sheet as `sorvani-calc --semilla N --casos LISTA --versiones K
-// --separador S --decimales D --titulo T --informe K --enunciado P generar
-// CANTIDAD` writes it. Input: the texts of CANTIDAD, LISTA, K, N and T, in
-// that order, `countSize` … `titleSize` bytes each (no title: the default),
-// read as the command reads them. Outputs: 0 the sheet (its standard output),
-// 1 the answer key, 2 the problem sheet, 3 what it writes on standard error
-// but the usage; all but 3 empty on a wrong use. Returns its exit status.
+// --separador S --decimales D --titulo T --informe K --enunciado P --moodle M
+// --gift G generar CANTIDAD` writes it. Input: the texts of CANTIDAD, LISTA,
+// K, N and T, in that order, `countSize` … `titleSize` bytes each (no title:
+// the default), read as the command reads them. Outputs: 0 the sheet (its
+// standard output), 1 the answer key, 2 the problem sheet, 3 what it writes on
+// standard error but the usage, 5 the Moodle XML, 6 the GIFT; all but 3 empty
+// on a wrong use. Returns its exit status.
 SORVANI_EXPORT(sorvani_generate)
 int sorvani_generate(std::size_t countSize, std::size_t casesSize, std::size_t versionsSize, std::size_t seedSize,
                      std::size_t titleSize, int separator, int decimals)
@@ -152,15 +158,17 @@ int sorvani_generate(std::size_t countSize, std::size_t casesSize, std::size_t v
 
     calc::SheetOptions options;
     options.format = separator == ',' ? calc::kInternationalCsv : calc::kSpanishCsv;
-    options.decimals = decimals;
+    options.decimals = options.quizDecimals = decimals;
     if (!title.empty())
         options.title = title;
+    options.titled = !title.empty();
     std::optional<std::string> sheet = calc::GenerateText(request, options.format, problem);
     if (!sheet)
         return wrongUse(problem);
     calc::TextSource source(*sheet);
-    calc::StringSink key, problemSheet, messages;
-    const calc::WorksheetSummary summary = calc::AnswerSheet(source, {nullptr, &key, &problemSheet}, messages, options);
+    calc::StringSink key, problemSheet, messages, moodle, gift;
+    const calc::WorksheetSummary summary =
+        calc::AnswerSheet(source, {nullptr, &key, &problemSheet, &moodle, &gift}, messages, options);
     outputs[3] = std::move(messages.text);
     // As the command: a sheet it could not answer is not written.
     if (summary.bad > 0)
@@ -168,6 +176,8 @@ int sorvani_generate(std::size_t countSize, std::size_t casesSize, std::size_t v
     outputs[0] = std::move(*sheet);
     outputs[1] = std::move(key.text);
     outputs[2] = std::move(problemSheet.text);
+    outputs[5] = std::move(moodle.text);
+    outputs[6] = std::move(gift.text);
     return 0;
 }
 
@@ -190,7 +200,8 @@ void PracticeOutputs()
     outputs[1] = practice->Store();
     outputs[2] = practice->SetAside();
     outputs[3] = practice->Address();
-    outputs[4].clear();
+    for (std::size_t i = 4; i < outputs.size(); ++i)
+        outputs[i].clear();
 }
 
 } // namespace
