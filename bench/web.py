@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The web app's size and speed in headless Chromium, against the goals:
 
-  size      every file of the site (the worker keeps them all on the first visit), gzip -9: ≤ 200 KB
+  size      every file of the site (the worker keeps them all on the first visit), gzip -9: ≤ 250 KB
   link      opening index.html#a=4&c=5&A=40 in a running browser until the page is solved,
             on a first visit (nothing cached) and a later one: < 300 ms
   keystroke one input event in a solved page, its handler's own work, with
@@ -153,7 +153,7 @@ def main():
         sys.exit(missing() or f'no site in {site_dir}: scripts/web.sh --build')
     print('First visit, gzip -9:')
     total = size(site_dir)
-    print(f'  total {total:.1f} KB (goal ≤ 200 KB)')
+    print(f'  total {total:.1f} KB (goal ≤ 250 KB)')
     site = Site(site_dir)
     driver = chromium()
     try:

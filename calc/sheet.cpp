@@ -31,7 +31,7 @@ WorksheetSummary AnswerSheet(ByteSource &in, const SheetOutputs &outputs, ByteSi
     if (outputs.gift)
         writers.push_back(&gift.emplace(*outputs.gift, quizTitle, options.quizDecimals));
     // Once for both files.
-    if (outputs.moodle || outputs.gift)
+    if (outputs.moodle || outputs.gift || outputs.quizRows)
         writers.push_back(&omissions.emplace(messages));
     return ReadWorksheet(in, writers, messages, options.format);
 }

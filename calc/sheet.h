@@ -19,6 +19,9 @@ struct SheetOutputs {
     ByteSink *problems = nullptr; // --enunciado, the problem sheet
     ByteSink *moodle = nullptr;   // --moodle, the problems as Moodle XML
     ByteSink *gift = nullptr;     // --gift, the problems as GIFT
+    // The rows the Moodle files leave out named on `messages` even when
+    // neither is written: the web page writes them only when they are saved.
+    bool quizRows = false;
 };
 
 struct SheetOptions {

@@ -166,7 +166,7 @@ function sheets(count, rows, withKey, dir) {
     writeFileSync(sheet, bytes);
     const options = ['--separador', separator, '--decimales', String(decimals)];
     const got = sorvani.worksheet(new Uint8Array(bytes),
-      { separador: separator, decimales: decimals, titulo: title });
+      { separador: separator, decimales: decimals, titulo: title, moodle: withKey });
     const what = `worksheet ${n} (${separator}, ${decimals} decimals, title ${JSON.stringify(title)})`;
 
     // The module's messages are those of the run with every file; the CSV
@@ -213,7 +213,7 @@ function generated(dir) {
   ];
   let made = 0;
   for (const options of sets) {
-    const got = sorvani.generate(options);
+    const got = sorvani.generate({ ...options, moodle: true });
     const what = `generar ${JSON.stringify(options)}`;
     const files = ['solucionario.html', 'enunciado.html', 'moodle.xml', 'gift.txt'].map((name) => join(dir, name));
     for (const file of files) rmSync(file, { force: true });

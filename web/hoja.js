@@ -17,17 +17,20 @@ const seed = $('semilla');
 const madeStatus = $('generada');
 let sheet = null; // { name, bytes, generated }
 let fresh = null;
+let freshOptions = null;
 let answer = null;
+let answerOptions = null;
 let ready = false;
 
 function answerSheet() {
   if (!sheet || !ready)
     return;
-  answer = worksheet(sheet.bytes, {
+  answerOptions = {
     separador: $('separador').value,
     decimales: decimals($('decimales')),
     titulo: $('titulo').value,
-  });
+  };
+  answer = worksheet(sheet.bytes, answerOptions);
   const { filas, respondidas } = answer.resumen;
   summary.textContent = `${sheet.name}: ${respondidas} de ${filas} ${filas === 1 ? 'fila respondida' : 'filas respondidas'}.`;
   // Each warning and refused row as text, with its row number as sorvani-calc
@@ -48,7 +51,7 @@ function makeSheet() {
     return;
   if (seed.value.trim() === '')
     seed.value = crypto.getRandomValues(new BigUint64Array(1))[0].toString();
-  fresh = generate({
+  freshOptions = {
     cantidad: $('cantidad').value,
     casos: [...document.querySelectorAll('input[name=casos]:checked')].map((box) => box.value),
     versiones: $('versiones').value,
@@ -56,7 +59,8 @@ function makeSheet() {
     separador: $('separador').value,
     decimales: decimals($('decimales')),
     titulo: $('titulo').value,
-  });
+  };
+  fresh = generate(freshOptions);
   const madeOk = fresh.salida === 0;
   for (const button of Object.values(made))
     button.disabled = !madeOk;
@@ -111,16 +115,22 @@ for (const box of caseBoxes)
 made.hoja.addEventListener('click', () => save(fresh.hoja, 'ejercicios.csv', 'text/csv'));
 made.solucionario.addEventListener('click', () => save(fresh.solucionario, 'ejercicios-solucionario.html', 'text/html'));
 made.enunciado.addEventListener('click', () => save(fresh.enunciado, 'ejercicios-enunciado.html', 'text/html'));
-made.moodle.addEventListener('click', () => save(fresh.moodle, 'ejercicios-moodle.xml', 'application/xml'));
-made.gift.addEventListener('click', () => save(fresh.gift, 'ejercicios-gift.txt', 'text/plain'));
+// The Moodle files take longer to write than the rest together: each is made
+// when it is saved, with the options the other files were made with.
+made.moodle.addEventListener('click', () =>
+  save(generate({ ...freshOptions, moodle: true }).moodle, 'ejercicios-moodle.xml', 'application/xml'));
+made.gift.addEventListener('click', () =>
+  save(generate({ ...freshOptions, moodle: true }).gift, 'ejercicios-gift.txt', 'text/plain'));
 
 downloads.csv.addEventListener('click', () => save(answer.csv, `${sheet.name}-resuelta.csv`, 'text/csv'));
 downloads.solucionario.addEventListener('click', () =>
   save(answer.solucionario, `${sheet.name}-solucionario.html`, 'text/html'));
 downloads.enunciado.addEventListener('click', () =>
   save(answer.enunciado, `${sheet.name}-enunciado.html`, 'text/html'));
-downloads.moodle.addEventListener('click', () => save(answer.moodle, `${sheet.name}-moodle.xml`, 'application/xml'));
-downloads.gift.addEventListener('click', () => save(answer.gift, `${sheet.name}-gift.txt`, 'text/plain'));
+downloads.moodle.addEventListener('click', () => save(worksheet(sheet.bytes, { ...answerOptions, moodle: true }).moodle,
+  `${sheet.name}-moodle.xml`, 'application/xml'));
+downloads.gift.addEventListener('click', () => save(worksheet(sheet.bytes, { ...answerOptions, moodle: true }).gift,
+  `${sheet.name}-gift.txt`, 'text/plain'));
 
 if (await start(summary)) {
   ready = true;

@@ -109,15 +109,16 @@ export function resolver(request) {
 // A worksheet (the CSV file's bytes) answered as `sorvani-calc --separador S
 // --decimales D --titulo T --lote F` writes it, with --informe, --enunciado,
 // --moodle and --gift: options { separador: ';' | ',', decimales: 0 to 10,
-// titulo: '' for the default }. Returns { csv, solucionario, enunciado,
-// moodle, gift (bytes), problemas (what sorvani-calc writes on standard error
-// with all four files), resumen: { filas, respondidas, omitidas, malas, avisos },
-// salida (its exit status) }.
+// titulo: '' for the default, moodle: true for the two Moodle files too (they
+// take longer than the rest) }. Returns { csv, solucionario, enunciado,
+// moodle, gift (bytes; those two empty without options.moodle), problemas
+// (what sorvani-calc writes on standard error with all four files), resumen:
+// { filas, respondidas, omitidas, malas, avisos }, salida (its exit status) }.
 export function worksheet(bytes, options = {}) {
   const title = encoder.encode(String(options.titulo ?? ''));
   writeInput([bytes, title]);
   const salida = module().sorvani_worksheet(bytes.length, title.length,
-    options.separador === ',' ? 44 : 59, decimalsOf(options.decimales));
+    options.separador === ',' ? 44 : 59, decimalsOf(options.decimales), options.moodle ? 1 : 0);
   return {
     csv: outputBytes(0),
     solucionario: outputBytes(1),
@@ -134,16 +135,17 @@ export function worksheet(bytes, options = {}) {
 // --separador S --decimales D --titulo T --informe K --enunciado P --moodle M
 // --gift G generar CANTIDAD` writes it: options { cantidad, casos: ['LLL', …],
 // versiones, semilla: decimal text, separador: ';' | ',', decimales: 0 to 10,
-// titulo: '' for the default }, each read by the C++ as the command reads it.
-// Returns { hoja, solucionario, enunciado, moodle, gift (bytes, empty on a
-// wrong use), problemas (its standard error but the usage: on a wrong use, the
+// titulo: '' for the default, moodle: true for the two Moodle files too },
+// each read by the C++ as the command reads it. Returns { hoja, solucionario,
+// enunciado, moodle, gift (bytes, empty on a wrong use; the last two empty
+// without options.moodle), problemas (its standard error but the usage: on a wrong use, the
 // Spanish message), salida (its exit status) }.
 export function generate(options = {}) {
   const texts = [options.cantidad ?? 10, (options.casos ?? ['LLL', 'LAL', 'ALA', 'LAA', 'LLA']).join(','),
     options.versiones ?? 1, options.semilla ?? '', options.titulo ?? ''].map((text) => encoder.encode(String(text)));
   writeInput(texts);
   const salida = module().sorvani_generate(...texts.map((text) => text.length),
-    options.separador === ',' ? 44 : 59, decimalsOf(options.decimales));
+    options.separador === ',' ? 44 : 59, decimalsOf(options.decimales), options.moodle ? 1 : 0);
   return {
     hoja: outputBytes(0),
     solucionario: outputBytes(1),

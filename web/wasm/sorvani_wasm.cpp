@@ -80,10 +80,11 @@ void sorvani_resolver(std::size_t size0, std::size_t size1, std::size_t size2, s
 // worksheet's `sheetSize` bytes, then the title's `titleSize` (none: the
 // default title). Outputs: 0 the answered CSV (as without the files), 1 the
 // answer key, 2 the problem sheet, 3 the lines written on standard error, 4
-// the counts as JSON, 5 the Moodle XML, 6 the GIFT. Returns sorvani-calc's
-// exit status.
+// the counts as JSON, 5 the Moodle XML, 6 the GIFT, these two only with
+// `quiz` (they take longer than the rest together, and are wanted only when
+// saved). Returns sorvani-calc's exit status.
 SORVANI_EXPORT(sorvani_worksheet)
-int sorvani_worksheet(std::size_t sheetSize, std::size_t titleSize, int separator, int decimals)
+int sorvani_worksheet(std::size_t sheetSize, std::size_t titleSize, int separator, int decimals, int quiz)
 {
     std::size_t offset = 0;
     const std::string_view sheet = Input(offset, sheetSize);
@@ -96,8 +97,9 @@ int sorvani_worksheet(std::size_t sheetSize, std::size_t titleSize, int separato
     options.titled = !title.empty();
     calc::TextSource source(sheet);
     calc::StringSink csv, key, problems, messages, moodle, gift;
-    const calc::WorksheetSummary summary =
-        calc::AnswerSheet(source, {&csv, &key, &problems, &moodle, &gift}, messages, options);
+    calc::SheetOutputs files{&csv, &key, &problems, quiz ? &moodle : nullptr, quiz ? &gift : nullptr};
+    files.quizRows = true;
+    const calc::WorksheetSummary summary = calc::AnswerSheet(source, files, messages, options);
     outputs[0] = std::move(csv.text);
     outputs[1] = std::move(key.text);
     outputs[2] = std::move(problems.text);
@@ -116,11 +118,11 @@ int sorvani_worksheet(std::size_t sheetSize, std::size_t titleSize, int separato
 // K, N and T, in that order, `countSize` … `titleSize` bytes each (no title:
 // the default), read as the command reads them. Outputs: 0 the sheet (its
 // standard output), 1 the answer key, 2 the problem sheet, 3 what it writes on
-// standard error but the usage, 5 the Moodle XML, 6 the GIFT; all but 3 empty
-// on a wrong use. Returns its exit status.
+// standard error but the usage, 5 the Moodle XML, 6 the GIFT (these two only
+// with `quiz`); all but 3 empty on a wrong use. Returns its exit status.
 SORVANI_EXPORT(sorvani_generate)
 int sorvani_generate(std::size_t countSize, std::size_t casesSize, std::size_t versionsSize, std::size_t seedSize,
-                     std::size_t titleSize, int separator, int decimals)
+                     std::size_t titleSize, int separator, int decimals, int quiz)
 {
     std::size_t offset = 0;
     const std::string_view count = Input(offset, countSize);
@@ -167,8 +169,9 @@ int sorvani_generate(std::size_t countSize, std::size_t casesSize, std::size_t v
         return wrongUse(problem);
     calc::TextSource source(*sheet);
     calc::StringSink key, problemSheet, messages, moodle, gift;
-    const calc::WorksheetSummary summary =
-        calc::AnswerSheet(source, {nullptr, &key, &problemSheet, &moodle, &gift}, messages, options);
+    calc::SheetOutputs files{nullptr, &key, &problemSheet, quiz ? &moodle : nullptr, quiz ? &gift : nullptr};
+    files.quizRows = true;
+    const calc::WorksheetSummary summary = calc::AnswerSheet(source, files, messages, options);
     outputs[3] = std::move(messages.text);
     // As the command: a sheet it could not answer is not written.
     if (summary.bad > 0)
