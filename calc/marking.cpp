@@ -18,27 +18,21 @@ double CosRadians(double x) { return CosDegrees(x * (180 / std::numbers::pi)); }
 
 std::string Letter(int part) { return std::string(PartLetter(TrianglePart(part))); }
 
-// LLA: the given angle X, the side x that faces it and the other given side y.
-struct Ambiguous {
-    int angle = 0, facing = 0, other = 0;
-};
+} // namespace
 
-Ambiguous AmbiguousParts(const TriangleData &given)
+AmbiguousParts AmbiguousOf(const TriangleData &given)
 {
-    Ambiguous parts;
+    AmbiguousParts parts;
     for (int i = 0; i < 3; ++i) {
         if (given[std::size_t(3 + i)])
             parts.angle = 3 + i;
     }
     for (int i = 0; i < 3; ++i) {
-        if (!given[std::size_t(i)])
-            continue;
-        (i + 3 == parts.angle ? parts.facing : parts.other) = i;
+        if (given[std::size_t(i)])
+            (i + 3 == parts.angle ? parts.facing : parts.other) = i;
     }
     return parts;
 }
-
-} // namespace
 
 std::vector<int> AskedOf(const TriangleData &given)
 {
@@ -124,7 +118,7 @@ std::string CountFeedback(const TriangleSolution &solution, int chosen)
         return {};
     if (solution.count == 2)
         return std::string(kTwoTrianglesFeedback);
-    const Ambiguous p = AmbiguousParts(solution.given);
+    const AmbiguousParts p = AmbiguousOf(solution.given);
     const std::string X = Letter(p.angle), x = Letter(p.facing), y = Letter(p.other);
     if (*solution.given[std::size_t(p.angle)] >= 90)
         return "Incorrecto: con " + X + " de 90° o más, compare el lado " + x + " con el lado " + y + ".";
@@ -135,7 +129,7 @@ std::array<int, 2> TriangleSets(const TriangleSolution &solution)
 {
     if (solution.count < 2)
         return {solution.count == 1 ? 0 : -1, -1};
-    const int angle = 3 + AmbiguousParts(solution.given).other;
+    const int angle = 3 + AmbiguousOf(solution.given).other;
     const bool firstObtuse = AskedValue(solution.triangles[0], angle) > 90;
     return firstObtuse ? std::array{1, 0} : std::array{0, 1};
 }

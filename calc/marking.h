@@ -53,6 +53,13 @@ struct Mistake {
 // mark the right value first.
 std::vector<Mistake> Mistakes(const TriangleSolution &solution, int index, int asked);
 
+// LLA's parts: the given angle (3 to 5), the side that faces it and the
+// other given side (0 to 2).
+struct AmbiguousParts {
+    int angle = 3, facing = 0, other = 1;
+};
+AmbiguousParts AmbiguousOf(const TriangleData &given);
+
 // LLA's question of how many triangles there are (0, 1 or 2): empty when
 // `chosen` is right, else the feedback: of two triangles, that there are two;
 // otherwise a reminder to compare the side with the height (or, for a right

@@ -60,25 +60,6 @@ constexpr std::string_view kEmptySet[2] = {
 constexpr std::string_view kStatementStart = "Resuelve el triángulo con ";
 constexpr std::string_view kChoices[3] = {"Ninguno", "Uno", "Dos"};
 
-// LLA: the given angle, the side that faces it and the other given side.
-struct Ambiguous {
-    int angle = 3, facing = 0, other = 1;
-};
-
-Ambiguous AmbiguousOf(const TriangleData &given)
-{
-    Ambiguous parts;
-    for (int i = 0; i < 3; ++i) {
-        if (given[std::size_t(3 + i)])
-            parts.angle = 3 + i;
-    }
-    for (int i = 0; i < 3; ++i) {
-        if (given[std::size_t(i)])
-            (i + 3 == parts.angle ? parts.facing : parts.other) = i;
-    }
-    return parts;
-}
-
 // An LLA problem without a triangle is still a question ("Ninguno") when its
 // parts are in range and the side facing the angle falls short of the
 // height, or with a right or obtuse angle of the other side. Any other
@@ -87,7 +68,7 @@ bool NoneToFind(const TriangleSolution &solution)
 {
     if (solution.kase != TriangleCase::LLA || solution.count != 0)
         return false;
-    const Ambiguous p = AmbiguousOf(solution.given);
+    const AmbiguousParts p = AmbiguousOf(solution.given);
     const double X = *solution.given[std::size_t(p.angle)];
     const double x = *solution.given[std::size_t(p.facing)], y = *solution.given[std::size_t(p.other)];
     if (!(X > 0 && X < 180 && x > 0 && y > 0 && std::isfinite(x) && std::isfinite(y)))

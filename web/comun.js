@@ -25,6 +25,21 @@ export function save(content, name, type) {
   setTimeout(() => URL.revokeObjectURL(url), 60000);
 }
 
+// Puts text on the clipboard; without the clipboard API (a page not served
+// securely) the old way.
+export async function copy(text) {
+  try {
+    await navigator.clipboard.writeText(text);
+  } catch {
+    const area = document.createElement('textarea');
+    area.value = text;
+    document.body.append(area);
+    area.select();
+    document.execCommand('copy');
+    area.remove();
+  }
+}
+
 // The number box "Decimales" as the module takes it: a whole number from 0 to 10.
 export function decimals(box) {
   const n = Math.round(Number(box.value));

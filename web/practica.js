@@ -2,7 +2,7 @@
 // the practice and marks, helps and scores; the page shows the view it gives
 // back, keeps its store and writes its address. No rule lives here.
 import { ACCION, practiceEvent, practiceOpen, practiceStart } from './sorvani.js';
-import { start, shown } from './comun.js';
+import { copy, start, shown } from './comun.js';
 
 const KEY = 'sorvani-practica';
 // A kept practice the module could not read: put here rather than lost.
@@ -234,19 +234,7 @@ buttons.next.addEventListener('click', () => {
   // A screen reader says which problem, or the summary, comes now.
   (view.resumen ? $('resumen-t') : heading).focus();
 });
-buttons.copy.addEventListener('click', async () => {
-  try {
-    await navigator.clipboard.writeText(view.copia);
-  } catch {
-    // Without the clipboard API (a page not served securely) the old way.
-    const area = document.createElement('textarea');
-    area.value = view.copia;
-    document.body.append(area);
-    area.select();
-    document.execCommand('copy');
-    area.remove();
-  }
-});
+buttons.copy.addEventListener('click', () => copy(view.copia));
 buttons.start.addEventListener('click', () => {
   if (!view)
     return;

@@ -2,7 +2,7 @@
 // view and shows it, within the input event. The page keeps only which boxes
 // hold data (a box the user typed in and did not empty), as the window does.
 import { resolver } from './sorvani.js';
-import { save, decimals, start, shown } from './comun.js';
+import { copy, save, decimals, start, shown } from './comun.js';
 
 const KEYS = ['a', 'b', 'c', 'A', 'B', 'C'];
 const $ = (id) => document.getElementById(id);
@@ -108,19 +108,7 @@ window.addEventListener('hashchange', () => {
   show();
 });
 
-buttons.copy.addEventListener('click', async () => {
-  try {
-    await navigator.clipboard.writeText(view.copia);
-  } catch {
-    // Without the clipboard API (a page not served securely) the old way.
-    const area = document.createElement('textarea');
-    area.value = view.copia;
-    document.body.append(area);
-    area.select();
-    document.execCommand('copy');
-    area.remove();
-  }
-});
+buttons.copy.addEventListener('click', () => copy(view.copia));
 buttons.save.addEventListener('click', () => save(view.figura, 'triangulo.svg', 'image/svg+xml'));
 buttons.print.addEventListener('click', () => window.print());
 $('borrar').addEventListener('click', () => {
