@@ -286,9 +286,12 @@ Sheet Generate(const Request &request)
         std::set<Key> used;
         std::set<int> spent; // kinds that found no triangle apart from earlier versions
         std::vector<std::array<int, 3>> fresh, stale;
-        for (const std::array<int, 3> &sides : pool)
-            (earlier.contains(SidesKey({double(sides[0]), double(sides[1]), double(sides[2])})) ? stale : fresh)
-                .push_back(sides);
+        if (earlier.empty()) // the first version: no key to look for, and a sheet of one asks for no more
+            fresh = pool;
+        else
+            for (const std::array<int, 3> &sides : pool)
+                (earlier.contains(SidesKey({double(sides[0]), double(sides[1]), double(sides[2])})) ? stale : fresh)
+                    .push_back(sides);
         std::vector<Problem> problems;
         for (const Planned &planned : plan) {
             bool found = false;

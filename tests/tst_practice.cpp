@@ -1,10 +1,11 @@
 // The practice mode's rules, through the view the page and the window show:
 // the tolerance at its edges, the readings of an answer, each known mistake
 // worked out here on its own, both orders of two triangles, the streak and
-// the summary, the address, and stores that cannot be read.
+// the summary, the address, and stores that cannot be read. That problem k
+// is row k of generar and its hints the steps of --pasos, tst_web checks
+// against the command.
 #include "generate.h"
 #include "practice.h"
-#include "solution_text.h"
 
 #include <QtTest>
 
@@ -339,44 +340,6 @@ private slots:
         QVERIFY(summary.copy.find("https://example.org/p.html#semilla=2026&casos=LLL,LAL&problemas=6&decimales=1\n")
                 != std::string::npos);
         QVERIFY(summary.copy.ends_with("6\tLAL\tsin resolver\n" + summary.totals + "\n"));
-    }
-
-    // Problem k shows the data of row k of generar, and its hints are the
-    // working's steps, the second triangle's where they differ.
-    void problemsAndHints()
-    {
-        std::string why;
-        const std::string rows = *GenerateText({.seed = kSeed, .count = 12}, kSpanishCsv, why);
-        Practice practice("", "semilla=2026&problemas=12&decimales=3", 1, "");
-        const std::vector<generator::Problem> problems = Problems("LLL,LAL,ALA,LAA,LLA", 12);
-        std::size_t at = 0;
-        for (int k = 0; k < 12; ++k, practice.Next()) {
-            const std::size_t end = rows.find('\n', at);
-            QString row = QString::fromStdString(rows.substr(at, end - at)).remove("resolver;");
-            at = end + 1;
-            const PracticeView view = practice.View();
-            QString data;
-            for (const std::string &datum : view.data)
-                data += QString::fromStdString(datum).remove(" ").remove(u'°') + ";";
-            QCOMPARE(data, row + ";");
-            const TriangleSolution solution = Solved(problems[std::size_t(k)]);
-            const std::string text = SolutionText(solution, 3, true);
-            int hints = 0;
-            while (practice.View().moreHints) {
-                practice.Hint();
-                ++hints;
-            }
-            const std::vector<PracticeHint> shown = practice.View().hints;
-            QCOMPARE(int(shown.size()), hints);
-            for (const PracticeHint &hint : shown)
-                QVERIFY2(solution.count == 0 ? hint.text == solution.reason : text.find(hint.text) != text.npos,
-                         hint.text.c_str());
-            if (solution.count == 2)
-                QVERIFY(shown.back().title == "Solución 2" && shown.front().title == "Solución 1");
-            practice.ShowSolution();
-            QCOMPARE(practice.View().solution,
-                     solution.count ? SolutionText(solution, 3, false) : "Sin solución\n" + solution.reason + "\n");
-        }
     }
 
     void address_data()
